@@ -1,0 +1,54 @@
+// The bridge dialog: the student plays the learning bridge. The update buttons write the current
+// frame cell into a table's pending row; "Terminé" runs the checks of bridge_rules (table update,
+// destination analysis, emission decision), then commits the learned entry, advances the phase and
+// ages both tables. The two tables are the bridge's memory for the whole run.
+#pragma once
+
+#include "dialogs/element_dialog.h"
+
+class PictureView;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+class Tf_pont : public ElementDialog
+{
+    Q_OBJECT
+public:
+    explicit Tf_pont(QWidget *parent = nullptr);
+
+    QWidget *Panel;
+    QGroupBox *GroupBox3;
+    QLabel *Label1;
+    QLabel *Label2;
+    QTableWidget *table_gauche;
+    PictureView *pont;
+    QTableWidget *table_droite;
+    QPushButton *BitBtn1;
+    QPushButton *majgauche;
+    QLabel *Label3;
+    QPushButton *MAJdroite;
+    QTableWidget *trame;
+    QLabel *Label4;
+    QGroupBox *GroupBox1;
+    QRadioButton *b_dgauche;
+    QRadioButton *b_daucune;
+    QRadioButton *b_ddroite;
+    QRadioButton *dest_src;
+    QGroupBox *GroupBox2;
+    QRadioButton *b_egauche;
+    QRadioButton *b_enon;
+    QRadioButton *b_edroite;
+    QPushButton *Termine;
+
+    void FormCreate();
+    void FormActivate() override;
+    void majgaucheClick();
+    void MAJdroiteClick();
+    void BitBtn1Click();
+    void TermineClick();
+};
+
+extern Tf_pont *f_pont;

@@ -1,0 +1,23 @@
+// The MAC address window: the student's reference card of every address of the network, read from
+// the settings file, always on top and never closed while the program runs.
+#pragma once
+
+#include <QWidget>
+
+class QTableWidget;
+
+class TAdressesMAC : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TAdressesMAC(QWidget *parent = nullptr);
+
+    QTableWidget *table_MAC;
+
+    void FormCreate();
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // FormCloseQuery: always refused
+};
+
+extern TAdressesMAC *AdressesMAC;

@@ -1,0 +1,35 @@
+// The receiving-station dialog: shows the clicked station and the received frame; the student
+// ticks "Copier la trame en mémoire" when the frame is for this station, and "Terminé" accepts only
+// the right decision (the unicast destination ends the frame's journey, phase 60; a group frame
+// records the station's copy).
+#pragma once
+
+#include "dialogs/element_dialog.h"
+
+class PictureView;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+class Tf_destination : public ElementDialog
+{
+    Q_OBJECT
+public:
+    explicit Tf_destination(QWidget *parent = nullptr);
+
+    QWidget *Panel;
+    PictureView *station1;
+    QLineEdit *edit1;
+    QCheckBox *copier;
+    QPushButton *BitBtn1;
+    QLabel *Label1;
+    QTableWidget *trame;
+
+    void FormCreate();
+    void FormActivate() override;
+    void BitBtn1Click();
+};
+
+extern Tf_destination *f_destination;

@@ -1,0 +1,192 @@
+#include "engine/controls.h"
+
+#include "pictures/artwork.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace controls {
+
+const QString LLC_CAPTION = QStringLiteral(" Couches LLC et supérieures");
+
+void installProgramFont()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    const QString family = QStringLiteral("MS Sans Serif");
+    QString chosen;
+    if (QFontDatabase::families().contains(family)) {
+        chosen = family;
+    } else {
+        const int id = QFontDatabase::addApplicationFont(
+            QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+        const QStringList loaded = id >= 0 ? QFontDatabase::applicationFontFamilies(id)
+                                           : QStringList();
+        chosen = loaded.isEmpty() ? QString() : loaded.first();
+    }
+    QFont font = QApplication::font();
+    if (!chosen.isEmpty()) {
+        font.setFamily(chosen);
+    } else {
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                          QStringLiteral("DejaVu Sans")});
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setPixelSize(11); // 8 points on the 96-dpi screens the layouts were drawn for
+    QApplication::setFont(font);
+}
+
+void placeWindow(QWidget *window, int left, int top, int clientWidth, int clientHeight)
+{
+    window->setFixedSize(clientWidth, clientHeight);
+    window->move(left, top);
+}
+
+void placeWindowOuter(QWidget *window, int left, int top, int outerWidth, int outerHeight)
+{
+    placeWindow(window, left, top, outerWidth - FRAME_WIDTH, outerHeight - FRAME_HEIGHT);
+}
+
+namespace {
+template <class W> W *named(W *widget, const char *name, const QString &accessible)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(accessible);
+    return widget;
+}
+} // namespace
+
+QWidget *panel(QWidget *parent, const char *name, int x, int y, int w, int h)
+{
+    auto *p = named(new QWidget(parent), name, QString());
+    p->setGeometry(x, y, w, h);
+    return p;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int w, int h)
+{
+    auto *l = named(new QLabel(text, parent), name, text);
+    if (w < 0) {
+        l->move(x, y);
+        l->adjustSize();
+    } else {
+        l->setGeometry(x, y, w, h);
+    }
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
+                    int h)
+{
+    auto *b = named(new QPushButton(text, parent), name, text);
+    b->setGeometry(x, y, w, h);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text, int x, int y,
+                         int w, int h)
+{
+    QPushButton *b = button(parent, name, text, x, y, w, h);
+    b->setIcon(pictures::checkGlyph());
+    b->setDefault(true);
+    return b;
+}
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
+                    int h)
+{
+    auto *c = named(new QCheckBox(text, parent), name, text);
+    c->setGeometry(x, y, w, h);
+    return c;
+}
+
+QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text, int x, int y,
+                          int w, int h)
+{
+    auto *r = named(new QRadioButton(text, parent), name, text);
+    r->setGeometry(x, y, w, h);
+    return r;
+}
+
+QLineEdit *field(QWidget *parent, const char *name, int x, int y, int w, int h)
+{
+    auto *f = named(new QLineEdit(parent), name, QString());
+    f->setGeometry(x, y, w, h);
+    f->setReadOnly(true);
+    return f;
+}
+
+QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
+                   int w, int h, int columns, int rows, int fixedColumns, int fixedRows,
+                   int rowHeight)
+{
+    auto *g = named(new QTableWidget(rows, columns, parent), name, accessibleName);
+    g->setGeometry(x, y, w, h);
+    g->horizontalHeader()->hide();
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setMinimumSectionSize(1);
+    g->verticalHeader()->setDefaultSectionSize(rowHeight);
+    g->horizontalHeader()->setMinimumSectionSize(1);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->setWordWrap(false);
+    g->setTabKeyNavigation(false);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const QPalette palette = g->palette();
+    for (int r = 0; r < rows; ++r) {
+        g->setRowHeight(r, rowHeight);
+        for (int c = 0; c < columns; ++c) {
+            auto *item = new QTableWidgetItem;
+            if (r < fixedRows || c < fixedColumns) {
+                // Not enabled: neither the mouse nor the arrow keys can make a header current.
+                item->setFlags(Qt::NoItemFlags);
+                item->setBackground(palette.button());
+                item->setForeground(palette.buttonText());
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            g->setItem(r, c, item);
+        }
+    }
+    if (rows > fixedRows && columns > fixedColumns)
+        g->setCurrentCell(fixedRows, fixedColumns);
+    return g;
+}
+
+QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption)
+{
+    QTableWidget *row = grid(parent, name, QStringLiteral("Trame"), x, y, 385, 25, 5, 1, 0, 0);
+    row->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int widths[5] = {98, 98, 10, 140, 22};
+    for (int c = 0; c < 5; ++c)
+        row->setColumnWidth(c, widths[c]);
+    setCell(row, 3, 0, caption);
+    setCell(row, 4, 0, QStringLiteral("FCS"));
+    return row;
+}
+
+QString cell(const QTableWidget *grid, int column, int row)
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void setCell(QTableWidget *grid, int column, int row, const QString &text)
+{
+    if (QTableWidgetItem *item = grid->item(row, column))
+        item->setText(text);
+}
+
+} // namespace controls

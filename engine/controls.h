@@ -1,0 +1,57 @@
+// Builders for the controls of every window: each control is placed at its pixel position, takes
+// its name as objectName and its visible text as accessible name. Grids keep the (column, row)
+// cell numbering of the windows' algorithms; their fixed header cells cannot become current.
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QFont;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QWidget;
+
+namespace controls {
+
+// Loads the program's font (MS Sans Serif 8 pt, or its free replacement, or the closest sans-serif)
+// and makes it the application's font. Idempotent.
+void installProgramFont();
+
+// The window frame the layouts were designed for: outer size = client size + these.
+constexpr int FRAME_WIDTH = 8;
+constexpr int FRAME_HEIGHT = 27;
+void placeWindow(QWidget *window, int left, int top, int clientWidth, int clientHeight);
+void placeWindowOuter(QWidget *window, int left, int top, int outerWidth, int outerHeight);
+
+QWidget *panel(QWidget *parent, const char *name, int x, int y, int w, int h);
+QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int w = -1,
+              int h = -1);
+QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
+                    int h);
+// "Terminé"-style completion button: green check-mark glyph (greyed when disabled), default button.
+QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text, int x, int y,
+                         int w, int h);
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
+                    int h);
+QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text, int x, int y,
+                          int w, int h);
+QLineEdit *field(QWidget *parent, const char *name, int x, int y, int w, int h);
+
+// A grid of text cells, not editable by typing, rows `rowHeight` high. The first `fixedRows` rows
+// and `fixedColumns` columns are headers: drawn on the button face, never current.
+QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
+                   int w, int h, int columns, int rows, int fixedColumns, int fixedRows,
+                   int rowHeight = 20);
+// The frame row: one row of five cells 98, 98, 10, 140 and 22 pixels wide; cell 3 holds
+// `caption` and cell 4 "FCS".
+QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption);
+extern const QString LLC_CAPTION; // " Couches LLC et supérieures"
+
+QString cell(const QTableWidget *grid, int column, int row);
+void setCell(QTableWidget *grid, int column, int row, const QString &text);
+
+} // namespace controls

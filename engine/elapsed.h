@@ -1,0 +1,6 @@
+// The duration of a series as hours, minutes and seconds ("00:07:42"); hours run past 23.
+#pragma once
+
+#include <QString>
+
+QString formatElapsed(qint64 seconds);

@@ -1,0 +1,20 @@
+// The exercise-list reader: turns the bytes of a `pontexos.kz` file into imposed exercises.
+// Each line holds a source digit 1..6 and a destination digit 1..7, possibly preceded and
+// separated by characters below "0"; a line starting with "FIN" ends the list and the series;
+// other lines are skipped; at most 20 entries are kept; a Ctrl-Z where a line begins ends the file.
+#pragma once
+
+#include "engine/global.h"
+
+#include <QByteArray>
+
+struct ExerciseListReading {
+    ExerciseEntry entries[MAX_EXERCISES + 1]; // 1-based
+    std::uint8_t count = 0;
+    // False when the list ended with its "FIN" line.
+    bool random_after_list = true;
+};
+
+ExerciseListReading parseExerciseList(const QByteArray &bytes);
+
+extern const QString EXERCISE_FILE; // "pontexos.kz"

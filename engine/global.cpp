@@ -1,0 +1,3 @@
+#include "engine/global.h"
+
+Global global;

@@ -1,0 +1,140 @@
+#include "engine/u_avance.h"
+
+#include "engine/anim_pont.h"
+#include "engine/controls.h"
+#include "engine/global.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+Tf_avance *f_avance = nullptr;
+
+Tf_avance::Tf_avance(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint)
+{
+    using namespace controls;
+    setObjectName(QStringLiteral("f_avance"));
+    setWindowTitle(QStringLiteral("Avancement. ex 1"));
+    placeWindowOuter(this, 461, 303, 178, 232);
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Panel1"));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setGeometry(0, 0, 169, 25);
+    Panel1 = frame;
+    label_erreurs = label(Panel1, "label_erreurs", QString(), 8, 4, 153, 13);
+    label_erreurs->setAlignment(Qt::AlignCenter);
+    Label2 = label(this, "Label2", QStringLiteral("Non concerné"), 8, 32);
+    Label1 = label(this, "Label1", QStringLiteral("Traité"), 120, 32);
+
+    emetteur = checkBox(this, "emetteur", QStringLiteral("émetteur"), 32, 48, 73, 17);
+    destinataire = checkBox(this, "destinataire", QStringLiteral("destinataire"), 32, 72, 81, 17);
+    Hub1 = checkBox(this, "Hub1", QStringLiteral("Hub1"), 32, 96, 65, 17);
+    Hub2 = checkBox(this, "Hub2", QStringLiteral("Hub2"), 32, 120, 73, 17);
+    Pont = checkBox(this, "Pont", QStringLiteral("Pont"), 32, 144, 57, 17);
+    const char *names[5] = {"_emetteur", "_destinataire", "_hub1", "_hub2", "_Pont"};
+    const QString spoken[5] = {QStringLiteral("émetteur traité"),
+                               QStringLiteral("destinataire traité"),
+                               QStringLiteral("Hub1 traité"), QStringLiteral("Hub2 traité"),
+                               QStringLiteral("Pont traité")};
+    QCheckBox *done[5];
+    for (int row = 0; row < 5; ++row) {
+        done[row] = checkBox(this, names[row], QString(), 128, 48 + 24 * row, 17, 17);
+        done[row]->setAccessibleName(spoken[row]);
+        done[row]->setEnabled(false);
+    }
+    _emetteur = done[0];
+    _destinataire = done[1];
+    _hub1 = done[2];
+    _hub2 = done[3];
+    _Pont = done[4];
+
+    fin_traitement = glyphButton(this, "fin_traitement",
+                                 QStringLiteral("Fin du traitement de la trame"), 2, 171, 167, 31);
+    fin_traitement->setEnabled(false);
+
+    // A box ticked or unticked, by the student or by the program, runs its handler.
+    connect(emetteur, &QCheckBox::toggled, this, &Tf_avance::emetteurClick);
+    connect(destinataire, &QCheckBox::toggled, this, &Tf_avance::destinataireClick);
+    connect(fin_traitement, &QPushButton::clicked, this, &Tf_avance::fin_traitementClick);
+    writeErrorCount();
+}
+
+void Tf_avance::writeCaption()
+{
+    setWindowTitle(QStringLiteral("Avancement. Ex = %1  (%2)")
+                       .arg(global.exercise_number)
+                       .arg(global.exercise_count));
+}
+
+void Tf_avance::writeErrorCount()
+{
+    label_erreurs->setText(QStringLiteral("Cumul erreurs = %1").arg(global.error_count));
+    label_erreurs->setAccessibleName(label_erreurs->text());
+}
+
+void Tf_avance::FormActivate()
+{
+    writeCaption();
+    writeErrorCount();
+}
+
+bool Tf_avance::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        FormActivate();
+    return QWidget::event(event);
+}
+
+// The window has no close box; a keyboard close request is refused too.
+void Tf_avance::closeEvent(QCloseEvent *event) { event->ignore(); }
+
+void Tf_avance::emetteurClick()
+{
+    if (emetteur->isChecked())
+        report_error(QStringLiteral("L'émetteur doit émettre !"));
+    emetteur->setChecked(false);
+}
+
+void Tf_avance::destinataireClick()
+{
+    if (destinataire->isChecked() && global.src_index != global.dest_index) {
+        report_error(QStringLiteral("Vérifiez le destinataire (et l'expéditeur)"));
+        destinataire->setChecked(false);
+    }
+    if (destinataire->isChecked() && global.src_index == global.dest_index &&
+        global.phase == PHASE_FINAL_SEGMENT) {
+        global.phase = PHASE_RECEIVED;
+        fin_traitement->setEnabled(true);
+    }
+}
+
+void Tf_avance::fin_traitementClick()
+{
+    const auto oneTick = [](const QCheckBox *student, const QCheckBox *program) {
+        return student->isChecked() != program->isChecked();
+    };
+    if (!oneTick(Hub1, _hub1) || !oneTick(Hub2, _hub2) || !oneTick(destinataire, _destinataire)) {
+        report_error(QStringLiteral("Une et une seule coche par ligne"));
+        return;
+    }
+    platform::messageBox(platform::BoxKind::Information,
+                         QStringLiteral("Vous avez mené à bien cette transmission\n"
+                                        "Utilisez le menu Nouveau"));
+    Principale->Nouveau->setEnabled(true);
+    Principale->FIN();
+}
+
+void report_error(const QString &message)
+{
+    countUp(global.error_count);
+    if (f_avance)
+        f_avance->writeErrorCount();
+    platform::messageBox(platform::BoxKind::Warning, message);
+}

@@ -1,0 +1,52 @@
+// The progress window: the exercise number, the running error count, and one row of two boxes per
+// element ("Non concerné" ticked by the student, "Traité" ticked by the program). Its button ends
+// the exercise once every checked row holds exactly one tick. It also owns `report_error`, the one
+// path by which every window refuses a student's action.
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class Tf_avance : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tf_avance(QWidget *parent = nullptr);
+
+    QWidget *Panel1;
+    QLabel *label_erreurs;
+    QLabel *Label2;
+    QLabel *Label1;
+    QCheckBox *emetteur;
+    QCheckBox *destinataire;
+    QCheckBox *Hub1;
+    QCheckBox *Hub2;
+    QCheckBox *Pont;
+    QCheckBox *_emetteur;
+    QCheckBox *_destinataire;
+    QCheckBox *_hub1;
+    QCheckBox *_hub2;
+    QCheckBox *_Pont;
+    QPushButton *fin_traitement;
+
+    void FormActivate();
+    void emetteurClick();
+    void destinataireClick();
+    void fin_traitementClick();
+
+    // "Avancement. Ex = n  (count)"
+    void writeCaption();
+    void writeErrorCount();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+};
+
+extern Tf_avance *f_avance;
+
+// Counts one error, shows the count, and shows `message` in a warning box; returns once it is closed.
+void report_error(const QString &message);

@@ -1,0 +1,42 @@
+// A picture with a drawing surface: shows a QImage unscaled at its top-left corner, reports mouse
+// presses in the picture's logical pixels, and draws the program's lines and squares into the
+// image itself, pixel by pixel, so that what is drawn stays until it is drawn over. Lines follow
+// the usual raster rule: every pixel from the start point up to, but not including, the end point.
+// On a high-density screen each logical pixel is a dpr x dpr block, so drawings stay sharp and
+// cover exactly what they are meant to cover.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+class PictureView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureView(QWidget *parent = nullptr);
+
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return image; }
+    // Logical picture size.
+    QSize pictureSize() const;
+
+    // Fills x1 <= x < x2, y1 <= y < y2.
+    void fillRect(int x1, int y1, int x2, int y2, const QColor &color);
+    // Draws from (x1, y1) towards (x2, y2), end point excluded.
+    void drawLine(int x1, int y1, int x2, int y2, const QColor &color);
+    // The colour of a logical pixel (its top-left device pixel).
+    QColor pixel(int x, int y) const;
+
+signals:
+    void pressed(int x, int y, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void plot(int x, int y, QRgb rgb);
+    QImage image;
+};

@@ -1,0 +1,113 @@
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+namespace platform {
+
+namespace {
+
+class RealServices : public Services
+{
+public:
+    BoxAnswer showBox(QWidget *parent, BoxKind kind, const QString &title, const QString &text,
+                      BoxButtons buttons) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(title);
+        box.setText(text);
+        box.setIcon(kind == BoxKind::Warning        ? QMessageBox::Warning
+                    : kind == BoxKind::Error        ? QMessageBox::Critical
+                    : kind == BoxKind::Information  ? QMessageBox::Information
+                                                    : QMessageBox::Question);
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton *cancel = nullptr;
+        if (buttons == BoxButtons::OkCancel)
+            cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(cancel ? cancel : ok);
+        box.setAccessibleName(title);
+        box.setAccessibleDescription(text);
+        box.exec();
+        if (cancel && box.clickedButton() != ok)
+            return BoxAnswer::Cancel;
+        return BoxAnswer::Ok;
+    }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    void seedRandom() override
+    {
+        engine.seed(static_cast<std::mt19937::result_type>(
+            QDateTime::currentMSecsSinceEpoch() ^ (QDateTime::currentMSecsSinceEpoch() >> 32)));
+    }
+    int random(int n) override
+    {
+        if (n <= 1)
+            return 0;
+        return std::uniform_int_distribution<int>(0, n - 1)(engine);
+    }
+    void endProcess() override
+    {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+
+private:
+    std::mt19937 engine{5489u};
+};
+
+RealServices realServices;
+Services *current = &realServices;
+
+} // namespace
+
+QString boxTitle(BoxKind kind)
+{
+    switch (kind) {
+    case BoxKind::Warning:
+        return QStringLiteral("Avertissement");
+    case BoxKind::Error:
+        return QStringLiteral("Erreur");
+    case BoxKind::Information:
+        return QStringLiteral("Information");
+    case BoxKind::Confirmation:
+        return QStringLiteral("Confirmation");
+    }
+    return {};
+}
+
+Services &services() { return *current; }
+
+void setServices(Services *replacement) { current = replacement ? replacement : &realServices; }
+
+BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons)
+{
+    QWidget *parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = QApplication::activeWindow();
+    const BoxAnswer answer = current->showBox(parent, kind, boxTitle(kind), text, buttons);
+    // Give the window under the box its activation back. Without a window manager nothing else
+    // does; when it is still (or already again) the active window, its handler is run directly.
+    if (parent && parent->isVisible()) {
+        QWidget *window = parent->window();
+        if (QApplication::activeWindow() == window) {
+            QEvent activate(QEvent::WindowActivate);
+            QApplication::sendEvent(window, &activate);
+        } else {
+            window->activateWindow();
+        }
+    }
+    return answer;
+}
+
+QDateTime now() { return current->now(); }
+void seedRandom() { current->seedRandom(); }
+int random(int n) { return current->random(n); }
+void endProcess() { current->endProcess(); }
+
+} // namespace platform
