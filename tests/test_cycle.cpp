@@ -1,10 +1,14 @@
-// The exercise cycle through the real windows: new exercises, the progress window, the end of an
-// exercise and of a series, quitting.
+// The exercise cycle through the real windows: new exercises, the random draw, the progress
+// window, the end of an exercise and of a series, the error count, quitting. The phases are
+// driven through the shared state where the diagram would move them.
 #include "dialogs/a_propos.h"
+#include "dialogs/u_hub.h"
+#include "dialogs/u_hub2.h"
 #include "engine/anim_pont.h"
 #include "engine/elapsed.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
+#include "pictures/picture_view.h"
 #include "support/fixture.h"
 
 #include <QAction>
@@ -15,24 +19,397 @@
 #include <QTableWidget>
 #include <QtTest>
 
+using platform::BoxKind;
+
+namespace {
+
+const QString SUCCESS = QStringLiteral("Vous avez mené à bien cette transmission\n"
+                                       "Utilisez le menu Nouveau");
+
+void click(QAbstractButton *button)
+{
+    // Near the left edge: check boxes are wider than their hit area.
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+}
+
+// What the diagram leaves once every element has done its work: the program's ticks and phase 60.
+void markPlayedThrough()
+{
+    global.phase = PHASE_RECEIVED;
+    f_avance->_emetteur->setChecked(true);
+    f_avance->_hub1->setChecked(true);
+    f_avance->_hub2->setChecked(true);
+    f_avance->_destinataire->setChecked(true);
+    f_avance->fin_traitement->setEnabled(true);
+}
+
+void finishExercise()
+{
+    markPlayedThrough();
+    click(f_avance->fin_traitement);
+}
+
+} // namespace
+
 class TestCycle : public QObject
 {
     Q_OBJECT
 private slots:
-    void firstExerciseIsTheFirstImposedOne();
+    void formatsElapsedTime_data();
+    void formatsElapsedTime();
+    void firstExerciseLeavesTheDialogsAlone();
+    void imposedExercisesThenRandomOnes();
+    void randomDrawWeights_data();
+    void randomDrawWeights();
+    void seriesEndingWithEndLine();
+    void seriesLongerThanADay();
+    void rowCheck_data();
+    void rowCheck();
+    void senderBoxIsAlwaysRefused();
+    void receiverBoxRefusedForAnotherStation();
+    void receiverBoxEndsAFrameSentToItself();
+    void nextExerciseStartsClean();
+    void quitAsksFirst();
+    void countersStopAtTheirLimit();
+    void aboutOpensModally();
 };
 
-void TestCycle::firstExerciseIsTheFirstImposedOne()
+void TestCycle::formatsElapsedTime_data()
+{
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << qint64(0) << "00:00:00";
+    QTest::newRow("minutes") << qint64(7 * 60 + 42) << "00:07:42";
+    QTest::newRow("hours") << qint64(23 * 3600 + 59 * 60 + 59) << "23:59:59";
+    QTest::newRow("a day") << qint64(24 * 3600) << "24:00:00";
+    QTest::newRow("more") << qint64(26 * 3600 + 3 * 60 + 10) << "26:03:10";
+    QTest::newRow("clock went back") << qint64(-5) << "00:00:00";
+}
+
+void TestCycle::formatsElapsedTime()
+{
+    QFETCH(qint64, seconds);
+    QFETCH(QString, text);
+    QCOMPARE(formatElapsed(seconds), text);
+}
+
+void TestCycle::firstExerciseLeavesTheDialogsAlone()
 {
     ProgramFixture program(defaultSettings(), "2 5\r\n5 2\r\nFIN\r\n");
     QVERIFY(program.started());
     QCOMPARE(global.exercise_number, 1);
-    QCOMPARE(global.src_index, 2);
-    QCOMPARE(global.dest_index, 5);
+    QCOMPARE(global.phase, PHASE_NEW);
+    QCOMPARE(global.start_time, program.fake.clock);
+    QVERIFY(!global.first_exercise);
     QCOMPARE(Principale->Edit1->text(), QStringLiteral("Machine 2"));
     QCOMPARE(Principale->Edit2->text(), QStringLiteral("Machine 5"));
     QCOMPARE(f_avance->windowTitle(), QStringLiteral("Avancement. Ex = 1  (2)"));
+    QCOMPARE(f_avance->label_erreurs->text(), QStringLiteral("Cumul erreurs = 0"));
     QVERIFY(!Principale->Nouveau->isEnabled());
+    QVERIFY(!Principale->trame_gauche->isVisible());
+    QVERIFY(!Principale->resultat->isVisible());
+    QVERIFY(!f_avance->fin_traitement->isEnabled());
+    // The LED squares still show the picture's light grey, not the reset's silver.
+    QCOMPARE(f_hub1->Image1->pixel(45, 27), QColor(204, 204, 204));
+}
+
+void TestCycle::imposedExercisesThenRandomOnes()
+{
+    ProgramFixture program(defaultSettings(), "2 5\r\n1 7\r\n");
+    QVERIFY(program.started());
+    QCOMPARE(global.src_index, 2);
+    QCOMPARE(global.dest_index, 5);
+    finishExercise();
+    QCOMPARE(program.fake.lastText(), SUCCESS);
+    QCOMPARE(program.fake.boxes.last().kind, BoxKind::Information);
+    QVERIFY(Principale->Nouveau->isEnabled());
+    Principale->Nouveau->trigger();
+    QCOMPARE(global.exercise_number, 2);
+    QCOMPARE(global.src_index, 1);
+    QCOMPARE(global.dest_index, 7);
+    QCOMPARE(Principale->Edit2->text(), QStringLiteral("Broadcast"));
+    QCOMPARE(f_avance->windowTitle(), QStringLiteral("Avancement. Ex = 2  (2)"));
+    finishExercise();
+    program.fake.scriptedDraws = {3, 0}; // source 4, destination 1
+    Principale->Nouveau->trigger();
+    QCOMPARE(global.exercise_number, 3);
+    QCOMPARE(global.src_index, 4);
+    QCOMPARE(global.dest_index, 1);
+    finishExercise();
+    QVERIFY(!Principale->resultat->isVisible());
+    QVERIFY(Principale->Nouveau->isEnabled());
+}
+
+void TestCycle::randomDrawWeights_data()
+{
+    QTest::addColumn<int>("freqMulti");
+    QTest::addColumn<bool>("destDiffSrc");
+    QTest::newRow("freq 1, sender excluded") << 1 << true;
+    QTest::newRow("freq 6, sender allowed") << 6 << false;
+    QTest::newRow("freq 0") << 0 << true;
+    QTest::newRow("freq 249") << 249 << false;
+}
+
+void TestCycle::randomDrawWeights()
+{
+    QFETCH(int, freqMulti);
+    QFETCH(bool, destDiffSrc);
+    ProgramFixture program(defaultSettings(QStringLiteral("questions=.\r\nfreq_multi=%1\r\n"
+                                                          "dest_diff_src=%2\r\n")
+                                               .arg(freqMulti)
+                                               .arg(destDiffSrc ? 1 : 0)
+                                               .toLatin1()),
+                           "");
+    QVERIFY(program.started());
+    const int draws = 3000;
+    int group = 0, broadcast = 0, self = 0;
+    int sources[7] = {};
+    for (int i = 0; i < draws; ++i) {
+        Principale->NouveauClick();
+        QVERIFY(global.src_index >= 1 && global.src_index <= 6);
+        QVERIFY(global.dest_index >= 1 && global.dest_index <= 8);
+        ++sources[global.src_index];
+        group += isGroupDestination(global.dest_index) ? 1 : 0;
+        broadcast += global.dest_index == DEST_BROADCAST ? 1 : 0;
+        self += global.dest_index == global.src_index ? 1 : 0;
+    }
+    // Each station weighs 1 and the group addresses together freq_multi; a redraw of the sender
+    // takes one station's weight out of the choice.
+    const double expected = double(freqMulti) / ((destDiffSrc ? 5 : 6) + freqMulti);
+    QVERIFY2(qAbs(double(group) / draws - expected) < 0.03,
+             qPrintable(QStringLiteral("%1 group destinations").arg(group)));
+    if (group > 0)
+        QVERIFY(qAbs(double(broadcast) / group - 0.5) < 0.06);
+    for (int s = 1; s <= 6; ++s)
+        QVERIFY(qAbs(sources[s] / double(draws) - 1.0 / 6) < 0.03);
+    if (destDiffSrc)
+        QCOMPARE(self, 0);
+    else if (freqMulti < 100)
+        QVERIFY(self > 0);
+}
+
+void TestCycle::seriesEndingWithEndLine()
+{
+    ProgramFixture program(defaultSettings(), "2 5\r\n5 2\r\nFIN\r\n");
+    QVERIFY(program.started());
+    finishExercise();
+    QVERIFY(!Principale->resultat->isVisible());
+    Principale->Nouveau->trigger();
+    QCOMPARE(global.src_index, 5);
+    QCOMPARE(global.dest_index, 2);
+    program.fake.clock = program.fake.clock.addSecs(7 * 60 + 42);
+    finishExercise();
+    QCOMPARE(program.fake.lastText(), SUCCESS);
+    QVERIFY(Principale->resultat->isVisible());
+    QCOMPARE(Principale->resultat->text(),
+             QStringLiteral("TOUS LES EXERCICES ONT ETE TRAITES en 00:07:42"));
+    QVERIFY(!Principale->Nouveau->isEnabled());
+    // The button stays enabled: pressing it again shows the box again and ends the series again.
+    const int boxes = program.fake.boxes.size();
+    click(f_avance->fin_traitement);
+    QCOMPARE(program.fake.boxes.size(), boxes + 1);
+    QVERIFY(!Principale->Nouveau->isEnabled());
+}
+
+void TestCycle::seriesLongerThanADay()
+{
+    ProgramFixture program(defaultSettings(), "2 5\r\nFIN\r\n");
+    QVERIFY(program.started());
+    program.fake.clock = program.fake.clock.addSecs(26 * 3600 + 3 * 60 + 10);
+    finishExercise();
+    QCOMPARE(Principale->resultat->text(),
+             QStringLiteral("TOUS LES EXERCICES ONT ETE TRAITES en 26:03:10"));
+}
+
+void TestCycle::rowCheck_data()
+{
+    QTest::addColumn<QString>("studentTicks");
+    QTest::addColumn<QString>("programTicks");
+    QTest::addColumn<bool>("accepted");
+    // Letters: h = Hub1, H = Hub2, d = destinataire, p = Pont.
+    QTest::newRow("all by the program") << "" << "hHdp" << true;
+    QTest::newRow("hub 2 not concerned") << "H" << "hdp" << true;
+    QTest::newRow("pont ignored, both") << "p" << "hHdp" << true;
+    QTest::newRow("pont ignored, neither") << "" << "hHd" << true;
+    QTest::newRow("hub 1 both") << "h" << "hHd" << false;
+    QTest::newRow("hub 2 neither") << "" << "hd" << false;
+    QTest::newRow("hub 1 neither") << "H" << "d" << false;
+    QTest::newRow("destination neither") << "" << "hH" << false;
+}
+
+void TestCycle::rowCheck()
+{
+    QFETCH(QString, studentTicks);
+    QFETCH(QString, programTicks);
+    QFETCH(bool, accepted);
+    ProgramFixture program;
+    QVERIFY(program.started());
+    global.phase = PHASE_RECEIVED;
+    f_avance->_emetteur->setChecked(true);
+    f_avance->Hub1->setChecked(studentTicks.contains('h'));
+    f_avance->Hub2->setChecked(studentTicks.contains('H'));
+    f_avance->Pont->setChecked(studentTicks.contains('p'));
+    f_avance->_hub1->setChecked(programTicks.contains('h'));
+    f_avance->_hub2->setChecked(programTicks.contains('H'));
+    f_avance->_destinataire->setChecked(programTicks.contains('d'));
+    f_avance->_Pont->setChecked(programTicks.contains('p'));
+    f_avance->fin_traitement->setEnabled(true);
+    click(f_avance->fin_traitement);
+    if (accepted) {
+        QCOMPARE(program.fake.texts(), QStringList{SUCCESS});
+        QCOMPARE(global.error_count, 0);
+        QVERIFY(Principale->Nouveau->isEnabled());
+    } else {
+        QCOMPARE(program.fake.texts(), QStringList{QStringLiteral("Une et une seule coche par ligne")});
+        QCOMPARE(program.fake.boxes[0].kind, BoxKind::Warning);
+        QCOMPARE(program.fake.boxes[0].title, QStringLiteral("Avertissement"));
+        QCOMPARE(global.error_count, 1);
+        QCOMPARE(f_avance->label_erreurs->text(), QStringLiteral("Cumul erreurs = 1"));
+        QVERIFY(!Principale->Nouveau->isEnabled());
+    }
+}
+
+void TestCycle::senderBoxIsAlwaysRefused()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    click(f_avance->emetteur);
+    QVERIFY(!f_avance->emetteur->isChecked());
+    QCOMPARE(program.fake.texts(), QStringList{QStringLiteral("L'émetteur doit émettre !")});
+    QCOMPARE(global.error_count, 1);
+    click(f_avance->emetteur);
+    QCOMPARE(global.error_count, 2);
+    QCOMPARE(global.phase, PHASE_NEW);
+}
+
+void TestCycle::receiverBoxRefusedForAnotherStation()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    global.phase = PHASE_FINAL_SEGMENT;
+    click(f_avance->destinataire);
+    QVERIFY(!f_avance->destinataire->isChecked());
+    QCOMPARE(program.fake.texts(),
+             QStringList{QStringLiteral("Vérifiez le destinataire (et l'expéditeur)")});
+    QCOMPARE(global.error_count, 1);
+    QCOMPARE(global.phase, PHASE_FINAL_SEGMENT);
+    QVERIFY(!f_avance->fin_traitement->isEnabled());
+}
+
+void TestCycle::receiverBoxEndsAFrameSentToItself()
+{
+    ProgramFixture program(defaultSettings("questions=.\r\ndest_diff_src=0\r\nfreq_multi=0\r\n"),
+                           "");
+    QVERIFY(program.started());
+    global.src_index = global.dest_index = 3;
+    global.phase = PHASE_SOURCE_HUB;
+    click(f_avance->destinataire);
+    // Too early: the tick stays but advances nothing.
+    QVERIFY(f_avance->destinataire->isChecked());
+    QCOMPARE(global.phase, PHASE_SOURCE_HUB);
+    QVERIFY(!f_avance->fin_traitement->isEnabled());
+    click(f_avance->destinataire); // untick
+    global.phase = PHASE_FINAL_SEGMENT;
+    click(f_avance->destinataire);
+    QCOMPARE(global.phase, PHASE_RECEIVED);
+    QVERIFY(f_avance->fin_traitement->isEnabled());
+    QCOMPARE(global.error_count, 0);
+    f_avance->_emetteur->setChecked(true);
+    f_avance->_hub1->setChecked(true);
+    f_avance->_hub2->setChecked(true);
+    click(f_avance->fin_traitement);
+    QCOMPARE(program.fake.lastText(), SUCCESS);
+}
+
+void TestCycle::nextExerciseStartsClean()
+{
+    ProgramFixture program(defaultSettings(), "2 5\r\n1 4\r\n");
+    QVERIFY(program.started());
+    global.copied[3] = true;
+    global.led_state[1][3] = 1;
+    global.led_state[2][8] = 1;
+    f_hub1->Image1->fillRect(42, 24, 54, 36, QColor(0, 128, 0));
+    f_hub1->show();
+    f_avance->Hub2->setChecked(true);
+    f_avance->Pont->setChecked(true);
+    markPlayedThrough();
+    f_avance->_hub2->setChecked(false);
+    click(f_avance->fin_traitement);
+    QCOMPARE(program.fake.lastText(), SUCCESS);
+    Principale->Nouveau->trigger();
+
+    QCOMPARE(global.phase, PHASE_NEW);
+    QVERIFY(!global.copied[3]);
+    for (int hub = 1; hub <= 2; ++hub)
+        for (int k = 1; k <= 8; ++k)
+            QCOMPARE(global.led_state[hub][k], 0);
+    const int squares[8] = {42, 75, 137, 170, 232, 265, 327, 360};
+    for (int x : squares) {
+        QCOMPARE(f_hub1->Image1->pixel(x, 24), QColor(192, 192, 192));
+        QCOMPARE(f_hub2->Image1->pixel(x + 11, 35), QColor(192, 192, 192));
+    }
+    QVERIFY(!f_hub1->isVisible());
+    for (QCheckBox *box : {f_avance->emetteur, f_avance->destinataire, f_avance->Hub1,
+                           f_avance->Hub2, f_avance->Pont, f_avance->_emetteur,
+                           f_avance->_destinataire, f_avance->_hub1, f_avance->_hub2,
+                           f_avance->_Pont})
+        QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+    QVERIFY(!f_avance->fin_traitement->isEnabled());
+    QVERIFY(!Principale->Nouveau->isEnabled());
+    QCOMPARE(global.error_count, 0);
+}
+
+void TestCycle::quitAsksFirst()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    global.phase = PHASE_SOURCE_HUB;
+    program.fake.answers = {platform::BoxAnswer::Cancel};
+    Principale->Quitter1->trigger();
+    QCOMPARE(program.fake.boxes.size(), 1);
+    QCOMPARE(program.fake.boxes[0].kind, BoxKind::Confirmation);
+    QCOMPARE(program.fake.boxes[0].title, QStringLiteral("Confirmation"));
+    QCOMPARE(program.fake.boxes[0].text, QStringLiteral("Terminer ?"));
+    QVERIFY(Principale->isVisible());
+    QCOMPARE(global.phase, PHASE_SOURCE_HUB);
+    QCOMPARE(global.error_count, 0);
+    // Closing the window by its title bar asks the same; OK lets it close.
+    program.fake.answers = {platform::BoxAnswer::Ok};
+    Principale->close();
+    QCOMPARE(program.fake.boxes.size(), 2);
+    QVERIFY(!Principale->isVisible());
+}
+
+void TestCycle::countersStopAtTheirLimit()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    click(f_avance->emetteur);
+    click(f_avance->emetteur);
+    QCOMPARE(global.error_count, 2);
+    global.error_count = 65534;
+    click(f_avance->emetteur);
+    click(f_avance->emetteur);
+    QCOMPARE(global.error_count, 65535);
+    QCOMPARE(f_avance->label_erreurs->text(), QStringLiteral("Cumul erreurs = 65535"));
+    global.exercise_number = 65535;
+    finishExercise();
+    Principale->Nouveau->trigger();
+    QCOMPARE(global.exercise_number, 65535);
+}
+
+void TestCycle::aboutOpensModally()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    bool seen = false;
+    whenModal<Tapropos>([&seen](Tapropos *about) {
+        seen = about->isVisible() && about->windowTitle() == QStringLiteral("KZ PONT");
+        about->accept();
+    });
+    Principale->APropos1->trigger();
+    QVERIFY(seen);
+    QVERIFY(!apropos->isVisible());
 }
 
 QTEST_MAIN(TestCycle)

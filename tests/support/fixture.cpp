@@ -29,13 +29,14 @@ static void writeFile(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
-ProgramFixture::ProgramFixture(const QByteArray &settings, const QByteArray &exercises)
+ProgramFixture::ProgramFixture(const QByteArray &settings, const QByteArray &exercises,
+                               const QString &settingsName, const QString &exercisesName)
     : previousDir(QDir::currentPath())
 {
     if (!settings.isNull())
-        writeFile(temp.filePath(QStringLiteral("kz_pont.INI")), settings);
+        writeFile(temp.filePath(settingsName), settings);
     if (!exercises.isNull())
-        writeFile(temp.filePath(QStringLiteral("pontexos.kz")), exercises);
+        writeFile(temp.filePath(exercisesName), exercises);
     QDir::setCurrent(temp.path());
     program = std::make_unique<KZ_Pont>();
 }

@@ -24,7 +24,9 @@ public:
     // Writes `settings` as kz_pont.INI (none when null) and `exercises` as pontexos.kz (none
     // when null), then starts the program.
     explicit ProgramFixture(const QByteArray &settings = defaultSettings(),
-                            const QByteArray &exercises = QByteArray("2 5\n"));
+                            const QByteArray &exercises = QByteArray("2 5\n"),
+                            const QString &settingsName = QStringLiteral("kz_pont.INI"),
+                            const QString &exercisesName = QStringLiteral("pontexos.kz"));
     ~ProgramFixture();
 
     bool started() const;
