@@ -148,8 +148,10 @@ bool playExercise()
         clickDiagram(hubPoint(f_pont->b_egauche->isChecked() ? 1 : 2));
     if (global.phase == PHASE_FINAL_SEGMENT) {
         if (d == s) {
-            if (!f_avance->destinataire->isChecked())
+            // A tick given before phase 50 stands but moved nothing: give it again.
+            if (f_avance->destinataire->isChecked())
                 clickButton(f_avance->destinataire);
+            clickButton(f_avance->destinataire);
         } else if (isGroupDestination(d)) {
             for (int c = 1; c <= 6; ++c)
                 if (c != s && !global.copied[c])
