@@ -1,0 +1,389 @@
+// The cost of a student's action: the whole program runs in-process (ProgramFixture, message boxes
+// answered at once by the fake services) and a student who knows the answers plays exercises
+// through the real controls. Every click (mouse press and release) is timed from its press to the
+// end of the event-loop turn that follows it, repaints included, and filed under its kind: the
+// window and control clicked, or for the diagram the element and what the click did. A click
+// that opens a modal dialog is split in two: its cost up to the dialog painted, and, with the
+// click that closes the dialog, the main window's work once the dialog is gone.
+//
+// Rounds: a measured set of exercises, then ten thousand exercises played untimed (their wall time
+// per thousand is printed), then the measured set again, to show that no cost grows with the
+// number of exercises played.
+//
+//   kz_bench_actions [--measured N] [--played N]   (QT_QPA_PLATFORM defaults to offscreen)
+#include "dialogs/U_pont.h"
+#include "dialogs/a_propos.h"
+#include "engine/anim_pont.h"
+#include "engine/global.h"
+#include "engine/u_avance.h"
+#include "pictures/picture_view.h"
+#include "support/fixture.h"
+#include "support/student.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace
+{
+
+struct Stats {
+    std::vector<qint64> ns;
+    std::vector<int> paints;
+};
+
+// The kinds in the order they were first seen, with their samples.
+class Table
+{
+public:
+    void add(const QString &kind, qint64 ns, int paints)
+    {
+        auto it = stats.find(kind);
+        if (it == stats.end()) {
+            order.push_back(kind);
+            it = stats.emplace(kind, Stats()).first;
+        }
+        it->second.ns.push_back(ns);
+        it->second.paints.push_back(paints);
+    }
+    std::vector<QString> order;
+    std::map<QString, Stats> stats;
+};
+
+template <class T> T medianOf(std::vector<T> v)
+{
+    if (v.empty())
+        return T();
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
+// One click in progress. A click whose dialog is open is suspended until the dialog closes.
+struct Click {
+    QString kind;
+    QWidget *modal = nullptr; // the modal widget when the click began
+    QElapsedTimer timer;
+    int paints = 0;
+    int boxesBefore = 0;
+    bool pressing = false;
+    bool suspended = false;
+    QString closingKind; // the click inside the dialog that closed it
+    qint64 carried = 0;  // that click's own cost
+    int carriedPaints = 0;
+};
+
+class BenchApp : public QApplication
+{
+public:
+    BenchApp(int &argc, char **argv) : QApplication(argc, argv) {}
+
+    bool timing = false;
+    Table *table = nullptr;
+    int boxes = 0; // message boxes shown so far (answered at once)
+
+    // One event-loop turn after an input: posted events (layouts, repaints) and window events.
+    void settle()
+    {
+        settling = true;
+        sendPostedEvents();
+        processEvents();
+        sendPostedEvents();
+        settling = false;
+    }
+    bool isSettling() const { return settling; }
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (!timing || !receiver->isWidgetType())
+            return QApplication::notify(receiver, event);
+        if (event->type() == QEvent::Paint && !clicks.empty())
+            ++clicks.back().paints;
+        if (event->type() == QEvent::MouseButtonPress)
+            return press(static_cast<QWidget *>(receiver), event);
+        if (event->type() == QEvent::MouseButtonRelease)
+            return release(receiver, event);
+        return QApplication::notify(receiver, event);
+    }
+
+private:
+    bool press(QWidget *target, QEvent *event)
+    {
+        QWidget *modal = activeModalWidget();
+        if (!clicks.empty() && clicks.back().pressing && clicks.back().modal == modal)
+            return QApplication::notify(target, event); // the same press, passed on
+        if (!clicks.empty() && clicks.back().pressing)
+            suspend(clicks.back(), modal);
+        clicks.emplace_back();
+        Click &c = clicks.back();
+        c.kind = kindOf(target, static_cast<QMouseEvent *>(event));
+        c.modal = modal;
+        c.boxesBefore = boxes;
+        c.pressing = true;
+        c.timer.start();
+        const bool result = QApplication::notify(target, event);
+        clicks.back().pressing = false;
+        return result;
+    }
+
+    bool release(QObject *target, QEvent *event)
+    {
+        if (clicks.empty() || clicks.back().pressing)
+            return QApplication::notify(target, event);
+        const bool result = QApplication::notify(target, event);
+        settle();
+        Click c = clicks.back();
+        clicks.pop_back();
+        const qint64 ns = c.timer.nsecsElapsed();
+        if (c.modal && !c.modal->isVisible() && !clicks.empty() && clicks.back().suspended) {
+            // This click closed the dialog: the rest is counted when the click that opened
+            // the dialog returns.
+            Click &opener = clicks.back();
+            opener.closingKind = c.kind + QStringLiteral(" (closes, main window updated)");
+            opener.carried = ns;
+            opener.carriedPaints = c.paints;
+            opener.paints = 0;
+            opener.timer.start();
+        } else if (!c.closingKind.isEmpty()) {
+            table->add(c.closingKind, c.carried + ns, c.carriedPaints + c.paints);
+        } else if (!c.suspended) {
+            QString kind = c.kind;
+            if (boxes > c.boxesBefore)
+                kind += QStringLiteral(" + message box");
+            table->add(kind, ns, c.paints);
+        }
+        return result;
+    }
+
+    // The click `c` opened the modal `dialog`, now painted: its first part ends here.
+    void suspend(Click &c, QWidget *dialog)
+    {
+        table->add(c.kind + QStringLiteral(" → ") + dialog->objectName() + QStringLiteral(" shown"),
+                   c.timer.nsecsElapsed(), c.paints);
+        c.suspended = true;
+    }
+
+    static QString kindOf(QWidget *target, QMouseEvent *event)
+    {
+        if (target == Principale->Image1) {
+            const int y = int(event->position().y());
+            const char *what = y >= 146 ? "station" : y >= 86 ? "hub" : "bridge";
+            return QStringLiteral("diagram: %1").arg(QLatin1String(what));
+        }
+        if (auto *bar = qobject_cast<QMenuBar *>(target)) {
+            QAction *action = bar->actionAt(event->position().toPoint());
+            return QStringLiteral("menu: ") + (action ? action->text() : QString());
+        }
+        QWidget *named = target;
+        while (named->parentWidget() &&
+               (named->objectName().isEmpty() || named->objectName().startsWith("qt_")))
+            named = named->parentWidget();
+        return named->window()->objectName() + QLatin1Char('.') + named->objectName();
+    }
+
+    std::vector<Click> clicks;
+    bool settling = false;
+};
+
+BenchApp *bench()
+{
+    return static_cast<BenchApp *>(qApp);
+}
+
+// Plays each modal dialog as soon as it is up: after one event-loop turn, so that it is painted.
+class DialogPlayer : public QObject
+{
+public:
+    DialogPlayer()
+    {
+        trigger.setSingleShot(true);
+        trigger.setInterval(0);
+        connect(&trigger, &QTimer::timeout, this, &DialogPlayer::play);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<QDialog *>(object))
+            trigger.start();
+        return false;
+    }
+
+private:
+    void play()
+    {
+        if (bench()->isSettling()) {
+            trigger.start();
+            return;
+        }
+        bench()->settle();
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal == apropos)
+            student::clickButton(apropos->OKButton);
+        else if (modal)
+            student::playActiveDialog();
+    }
+    QTimer trigger;
+};
+
+void clickMenu(QAction *action)
+{
+    QMenuBar *bar = Principale->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+}
+
+// One exercise with every kind of click: a refused click, the right play, the review of two
+// elements, the About box, then "Nouveau".
+bool playMeasured()
+{
+    const int wrong = global.src_index % 6 + 1;
+    student::clickDiagram(student::stationPoint(wrong));
+    if (!student::playExercise())
+        return false;
+    student::clickDiagram(student::stationPoint(global.src_index));
+    student::clickDiagram(student::bridgePoint());
+    clickMenu(Principale->APropos1);
+    clickMenu(Principale->Nouveau);
+    return global.phase == PHASE_NEW;
+}
+
+bool playQuick()
+{
+    if (!student::playExercise())
+        return false;
+    clickMenu(Principale->Nouveau);
+    return global.phase == PHASE_NEW;
+}
+
+double vmRssMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+void printTables(const Table &before, const Table &after, int played)
+{
+    std::printf("\nCost of one click, handling and repaint (microseconds; n = clicks measured)\n");
+    std::printf("%-62s %5s %8s %8s %6s | %8s %8s  after %d exercises\n", "kind", "n", "median",
+                "worst", "paints", "median", "worst", played);
+    bool metAll = true;
+    qint64 worstMedian = 0;
+    for (const QString &kind : before.order) {
+        const Stats &b = before.stats.at(kind);
+        const auto a = after.stats.find(kind);
+        const qint64 bm = medianOf(b.ns), bw = *std::max_element(b.ns.begin(), b.ns.end());
+        std::printf("%-62s %5zu %8.0f %8.0f %6d |", qPrintable(kind), b.ns.size(), bm / 1e3,
+                    bw / 1e3, medianOf(b.paints));
+        qint64 am = 0;
+        if (a != after.stats.end()) {
+            am = medianOf(a->second.ns);
+            const qint64 aw = *std::max_element(a->second.ns.begin(), a->second.ns.end());
+            std::printf(" %8.0f %8.0f", am / 1e3, aw / 1e3);
+        } else {
+            std::printf(" %8s %8s", "-", "-");
+        }
+        std::printf("\n");
+        worstMedian = std::max({worstMedian, bm, am});
+        metAll = metAll && bm < 2000000 && am < 2000000;
+    }
+    std::printf("Largest median: %.2f ms   target < 2 ms per click: %s\n", worstMedian / 1e6,
+                metAll ? "met" : "MISSED");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int measured = 200, played = 10000;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (qstrcmp(argv[i], "--measured") == 0)
+            measured = std::max(1, atoi(argv[i + 1]));
+        else if (qstrcmp(argv[i], "--played") == 0)
+            played = std::max(0, atoi(argv[i + 1]));
+    }
+    BenchApp app(argc, argv);
+    std::printf("Student's actions on platform \"%s\", %d exercises measured before and after "
+                "%d played\n",
+                qPrintable(QGuiApplication::platformName()), measured, played);
+
+    ProgramFixture program;
+    if (!program.started()) {
+        std::fprintf(stderr, "the program did not start\n");
+        return 1;
+    }
+    program.fake.onBox = [](const RecordedBox &) { ++bench()->boxes; };
+    DialogPlayer player;
+    const double rssStart = vmRssMiB();
+
+    const auto measure = [&](Table &table) {
+        app.table = &table;
+        app.timing = true;
+        bool ok = true;
+        for (int i = 0; i < measured && ok; ++i) {
+            ok = playMeasured();
+            program.fake.boxes.clear();
+        }
+        app.timing = false;
+        return ok;
+    };
+
+    Table before, after;
+    if (!measure(before)) {
+        std::fprintf(stderr, "a measured exercise could not be finished (exercise %d, phase %d)\n",
+                     global.exercise_number, global.phase);
+        return 1;
+    }
+
+    std::printf("\nWhole exercises played untimed per click (ms per exercise, median of each "
+                "thousand)\n");
+    std::vector<qint64> block;
+    QElapsedTimer total;
+    total.start();
+    for (int i = 1; i <= played; ++i) {
+        QElapsedTimer t;
+        t.start();
+        if (!playQuick()) {
+            std::fprintf(stderr, "exercise %d could not be finished (phase %d)\n",
+                         global.exercise_number, global.phase);
+            return 1;
+        }
+        block.push_back(t.nsecsElapsed());
+        program.fake.boxes.clear();
+        if (i % 1000 == 0 || i == played) {
+            std::printf("  exercises %5d..%5d: %6.2f ms\n", i - int(block.size()) + 1, i,
+                        medianOf(block) / 1e6);
+            std::fflush(stdout);
+            block.clear();
+        }
+    }
+    std::printf("  %d exercises in %.1f s; resident memory %.1f MiB at start, %.1f MiB after\n",
+                played, total.elapsed() / 1e3, rssStart, vmRssMiB());
+
+    if (!measure(after)) {
+        std::fprintf(stderr, "a measured exercise could not be finished after the long run\n");
+        return 1;
+    }
+    printTables(before, after, played);
+    std::printf("Exercise number reached: %d, errors counted: %d\n", global.exercise_number,
+                global.error_count);
+    return 0;
+}
