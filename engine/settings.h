@@ -5,6 +5,8 @@
 // range; anything else gives the caller's default. Files are Windows-1252 text.
 #pragma once
 
+#include "engine/global.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -24,9 +26,15 @@ public:
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
 
 private:
-    // Lower-case "section\nkey" -> raw value (first occurrence wins).
-    QHash<QString, QString> values;
+    // Lower-case section name -> lower-case key -> value, blanks and quotes removed, cut to
+    // 2047 characters. The first occurrence of a key wins.
+    QHash<QString, QHash<QString, QString>> sections;
+    const QString *find(const QString &section, const QString &key) const;
 };
+
+// An integer value as the settings file writes it: decimal with an optional sign, or hexadecimal
+// after "0x", "0X" or "$"; nothing for any other text or outside the signed 32-bit range.
+std::optional<int> parseSettingsInteger(const QString &text);
 
 // Decodes Windows-1252 text.
 QString decodeWindows1252(const QByteArray &bytes);
@@ -36,12 +44,16 @@ QString decodeWindows1252(const QByteArray &bytes);
 QString findFileIgnoringCase(const QString &directory, const QString &name);
 
 // The settings file name, and the defaults that start-up and the MAC address window share.
-extern const QString SETTINGS_FILE;   // "kz_pont.INI"
-extern const QString SECTION_MAC;     // "adresses MAC"
-extern const QString SECTION_PARAMS;  // "parametres"
+extern const QString SETTINGS_FILE;  // "kz_pont.INI"
+extern const QString SECTION_MAC;    // "adresses MAC"
+extern const QString SECTION_PARAMS; // "parametres"
 struct MacKey {
     const char *key;
     int row; // row of the station table
     const char *defaultValue;
 };
 extern const MacKey MAC_KEYS[8];
+
+// The station table as start-up and the MAC address window show it: the fixed labels, the group
+// addresses, and the MAC texts of section "adresses MAC" (defaults for absent keys).
+void fillStationTable(QString (&table)[2][STATION_ROWS], const Settings &settings);
