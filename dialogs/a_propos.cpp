@@ -61,12 +61,13 @@ Tapropos::Tapropos(QWidget *parent)
     ProgramIcon->setAccessibleName(QStringLiteral("KZ Pont"));
 
     Version = label(Panel1, "Version", QStringLiteral("Version 1.3.7  janvier 2000"), 96, 8);
-    Credits = wrappedLabel(Panel1, "Credits",
-                           QStringLiteral("KZ Pont : le pont transparent entre deux segments "
-                                          "Ethernet"),
-                           88, 32, 158, 26);
+    Credits =
+        wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent Ethernet"),
+                     88, 32, 158, 26);
     QFont bold = Credits->font();
     bold.setBold(true);
+    // The program's font has no bold face: drawn from its outlines, it can be emboldened.
+    bold.setStyleStrategy(QFont::ForceOutline);
     Credits->setFont(bold);
     Label2 = wrappedLabel(Panel1, "Label2",
                           QStringLiteral("Vos remarques sont les bienvenues : confiez-les à "
