@@ -117,10 +117,33 @@ std::optional<Settings> Settings::open(const QString &path)
     return fromBytes(file.readAll());
 }
 
+namespace
+{
+
+// Windows-1252 unless the file starts with a byte-order mark, as an editor may save it.
+QString decodeSettingsText(const QByteArray &bytes)
+{
+    const struct {
+        const char *mark;
+        QStringConverter::Encoding encoding;
+    } marks[] = {{"\xEF\xBB\xBF", QStringConverter::Utf8},
+                 {"\xFF\xFE", QStringConverter::Utf16LE},
+                 {"\xFE\xFF", QStringConverter::Utf16BE}};
+    for (const auto &m : marks) {
+        if (bytes.startsWith(m.mark)) {
+            QStringDecoder decoder(m.encoding);
+            return decoder.decode(QByteArrayView(bytes).sliced(qstrlen(m.mark)));
+        }
+    }
+    return decodeWindows1252(bytes);
+}
+
+} // namespace
+
 Settings Settings::fromBytes(const QByteArray &bytes)
 {
     Settings settings;
-    const QString text = decodeWindows1252(bytes);
+    const QString text = decodeSettingsText(bytes);
     // Key lines before any section line belong to no section anyone can ask for.
     QHash<QString, QString> *current = nullptr;
     const int size = text.size();

@@ -178,6 +178,17 @@ void TestSettings::text_data()
                                           << "parametres"
                                           << "questions"
                                           << "C:\\exos\\élève €’";
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[parametres]\r\nquestions=\xC3\xA9t\xC3\xA9\r\n") << "parametres"
+        << "questions"
+        << "été";
+    QTest::newRow("UTF-16 with byte-order mark")
+        << QByteArray("\xFF\xFE") +
+               QByteArray(QStringEncoder(QStringConverter::Utf16LE)
+                              .encode(QStringLiteral("[parametres]\r\nquestions=été\r\n")))
+        << "parametres"
+        << "questions"
+        << "été";
     QTest::newRow("cut to 2047 characters") << mac + "Machine1=" + QByteArray(2047, 'a') + "bcd\r\n"
                                             << "adresses MAC"
                                             << "Machine1" << QString(2047, u'a');
