@@ -1,9 +1,86 @@
+// The About dialog: the program's icon, version and credits on a bevelled panel, and "OK".
+// Created hidden at start-up; the main menu shows it modally as often as asked.
 #include "dialogs/a_propos.h"
+
+#include "engine/controls.h"
+#include "pictures/artwork.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 
 Tapropos *apropos = nullptr;
 
-Tapropos::Tapropos(QWidget *parent) : QDialog(parent)
+namespace
 {
+
+QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
+                     int h)
+{
+    QLabel *l = controls::label(parent, name, text, x, y, w, h);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+} // namespace
+
+Tapropos::Tapropos(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    using namespace controls;
     setObjectName(QStringLiteral("apropos"));
     setWindowTitle(QStringLiteral("KZ PONT"));
+    setAccessibleName(windowTitle());
+
+    const int clientWidth = 289;
+    const int clientHeight = 221;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+    placeWindow(this, area.x() + (area.width() - clientWidth - FRAME_WIDTH) / 2,
+                area.y() + (area.height() - clientHeight - FRAME_HEIGHT) / 2, clientWidth,
+                clientHeight);
+
+    // Lowered outside, raised inside: the inner bevel is a plain frame behind the labels.
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setGeometry(8, 0, 281, 193);
+    auto *innerBevel = new QFrame(Panel1);
+    innerBevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    innerBevel->setGeometry(1, 1, 279, 191);
+
+    ProgramIcon = label(Panel1, "ProgramIcon", QString(), 8, 8, 41, 33);
+    ProgramIcon->setPixmap(QPixmap::fromImage(pictures::programIconImage(32)));
+    ProgramIcon->setScaledContents(true);
+    ProgramIcon->setAccessibleName(QStringLiteral("KZ Pont"));
+
+    Version = label(Panel1, "Version", QStringLiteral("Version 1.3.7  janvier 2000"), 96, 8);
+    Credits =
+        wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent Ethernet"),
+                     88, 32, 158, 26);
+    QFont bold = Credits->font();
+    bold.setBold(true);
+    // The program's font has no bold face: drawn from its outlines, it can be emboldened.
+    bold.setStyleStrategy(QFont::ForceOutline);
+    Credits->setFont(bold);
+    Label2 = wrappedLabel(Panel1, "Label2",
+                          QStringLiteral("Vos remarques sont les bienvenues : confiez-les à "
+                                         "votre professeur."),
+                          32, 80, 188, 26);
+    Comments = wrappedLabel(Panel1, "Comments",
+                            QStringLiteral("Logiciel libre : ses sources sont conservées dans "
+                                           "l'établissement."),
+                            56, 128, 169, 26);
+    Label1 = label(Panel1, "Label1",
+                   QStringLiteral("Merci aux élèves et aux professeurs qui l'ont essayé."), 8, 168);
+
+    OKButton = button(this, "OKButton", QStringLiteral("OK"), 111, 196, 75, 25);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -141,6 +141,9 @@ QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleN
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setWordWrap(false);
+    // Cells were sized for the text alone; a MAC text fills a 98-pixel cell but for the item
+    // margins, and an ellipsis would hide its last digits.
+    g->setTextElideMode(Qt::ElideNone);
     g->setTabKeyNavigation(false);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
