@@ -2,8 +2,11 @@
 // process, and prints the medians of their wall time, CPU time (user + system) and peak resident
 // memory, with the program-to-bare ratios. Each child is timed from fork to reaping; its CPU and
 // peak memory come from wait4. One unrecorded run of each warms the file cache first.
+// With --phases N, N more runs of each report when each phase of their start-up ended and, for
+// the last run, their resident memory by mapping (see probe.h); the runner prints the medians
+// side by side and the mappings that differ most.
 //
-//   kz_bench_runner [--runs N] [--cwd DIR] [--log FILE] [--title TEXT] BARE PROGRAM
+//   kz_bench_runner [--runs N] [--phases N] [--cwd DIR] [--log FILE] [--title TEXT] BARE PROGRAM
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/resource.h>
@@ -16,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,12 +27,13 @@ namespace
 {
 
 struct Run {
-    double wallMs = 0, cpuMs = 0, rssMiB = 0;
+    double wallMs = 0, userMs = 0, sysMs = 0, cpuMs = 0, rssMiB = 0;
     bool ok = false;
 };
 
 struct Options {
     int runs = 21;
+    int phaseRuns = 0;
     std::string cwd = ".";
     std::string log = "/dev/null";
     std::string title;
@@ -40,10 +45,12 @@ double ms(const timeval &t)
     return t.tv_sec * 1e3 + t.tv_usec / 1e3;
 }
 
-Run launch(const Options &o, const std::string &exe)
+// Runs `exe` once; with `report`, asks it for its phases, written with its errors to `report`.
+Run launch(const Options &o, const std::string &exe, const char *report = nullptr)
 {
     timespec start{}, end{};
     clock_gettime(CLOCK_MONOTONIC, &start);
+    const std::string t0 = std::to_string(start.tv_sec * 1000000000LL + start.tv_nsec);
     const pid_t pid = fork();
     if (pid < 0) {
         perror("fork");
@@ -53,7 +60,12 @@ Run launch(const Options &o, const std::string &exe)
         if (chdir(o.cwd.c_str()) != 0)
             _exit(126);
         const int out = open("/dev/null", O_WRONLY);
-        const int err = open(o.log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        const int err = report ? open(report, O_WRONLY | O_CREAT | O_TRUNC, 0644)
+                               : open(o.log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        if (report) {
+            setenv("KZ_BENCH_PHASES", "1", 1);
+            setenv("KZ_BENCH_T0", t0.c_str(), 1);
+        }
         if (out >= 0)
             dup2(out, STDOUT_FILENO);
         if (err >= 0)
@@ -72,7 +84,9 @@ Run launch(const Options &o, const std::string &exe)
     clock_gettime(CLOCK_MONOTONIC, &end);
     Run r;
     r.wallMs = (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
-    r.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
+    r.userMs = ms(usage.ru_utime);
+    r.sysMs = ms(usage.ru_stime);
+    r.cpuMs = r.userMs + r.sysMs;
     r.rssMiB = usage.ru_maxrss / 1024.0; // kilobytes on Linux
     r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!r.ok)
@@ -90,25 +104,106 @@ double median(std::vector<double> v)
 }
 
 struct Summary {
-    double wall, wallMin, wallMax, cpu, rss;
+    double wall, wallMin, wallMax, user, sys, cpu, rss;
 };
 
 Summary summarize(const std::vector<Run> &runs)
 {
-    std::vector<double> wall, cpu, rss;
+    std::vector<double> wall, user, sys, cpu, rss;
     for (const Run &r : runs) {
         wall.push_back(r.wallMs);
+        user.push_back(r.userMs);
+        sys.push_back(r.sysMs);
         cpu.push_back(r.cpuMs);
         rss.push_back(r.rssMiB);
     }
-    return {median(wall), *std::min_element(wall.begin(), wall.end()),
-            *std::max_element(wall.begin(), wall.end()), median(cpu), median(rss)};
+    return {median(wall),
+            *std::min_element(wall.begin(), wall.end()),
+            *std::max_element(wall.begin(), wall.end()),
+            median(user),
+            median(sys),
+            median(cpu),
+            median(rss)};
+}
+
+// What the runs of one program reported: phase name -> times, in order of first report; and
+// the memory by mapping of the last run.
+struct Report {
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<double>> phases;
+    std::map<std::string, double> memoryKiB;
+};
+
+void readReport(const char *path, double reapedMs, Report &report)
+{
+    std::FILE *f = std::fopen(path, "r");
+    if (!f)
+        return;
+    report.memoryKiB.clear();
+    char line[512];
+    const auto add = [&report](const std::string &name, double value) {
+        if (!report.phases.count(name))
+            report.order.push_back(name);
+        report.phases[name].push_back(value);
+    };
+    while (std::fgets(line, sizeof line, f)) {
+        char name[256];
+        double value;
+        if (std::sscanf(line, "kz-bench-phase %255[^0-9] %lf", name, &value) == 2) {
+            std::string n = name;
+            n.erase(n.find_last_not_of(' ') + 1);
+            add(n, value);
+        } else if (std::sscanf(line, "kz-bench-memory %255s %lf", name, &value) == 2) {
+            report.memoryKiB[name] += value;
+        }
+    }
+    std::fclose(f);
+    add("process ended", reapedMs);
+}
+
+void printPhases(const Options &o)
+{
+    const std::string path = o.cwd + "/kz-bench-phases.txt";
+    Report bare, program;
+    for (int i = 0; i < o.phaseRuns; ++i) {
+        for (auto [exe, report] : {std::pair{&o.bare, &bare}, std::pair{&o.program, &program}}) {
+            const Run r = launch(o, *exe, path.c_str());
+            if (r.ok)
+                readReport(path.c_str(), r.wallMs, *report);
+        }
+    }
+    std::remove(path.c_str());
+    std::printf("  Phases, ms since the fork (median of %d runs each):\n", o.phaseRuns);
+    std::printf("  %-26s %10s %10s\n", "end of", "bare", "KZ Pont");
+    for (const std::string &name : program.order) {
+        const auto b = bare.phases.find(name);
+        std::printf("  %-26s %10.1f %10.1f\n", name.c_str(),
+                    b == bare.phases.end() ? 0.0 : median(b->second), median(program.phases[name]));
+    }
+    std::vector<std::pair<double, std::string>> diffs;
+    double bareTotal = 0, programTotal = 0;
+    for (const auto &[name, kib] : program.memoryKiB) {
+        diffs.push_back({kib - (bare.memoryKiB.count(name) ? bare.memoryKiB[name] : 0), name});
+        programTotal += kib;
+    }
+    for (const auto &[name, kib] : bare.memoryKiB) {
+        bareTotal += kib;
+        if (!program.memoryKiB.count(name))
+            diffs.push_back({-kib, name});
+    }
+    std::sort(diffs.rbegin(), diffs.rend());
+    std::printf("  Resident memory once painted, KiB: bare %.0f, KZ Pont %.0f; largest "
+                "differences:\n",
+                bareTotal, programTotal);
+    for (size_t i = 0; i < diffs.size() && i < 10; ++i)
+        std::printf("  %-34s %+8.0f  (%.0f -> %.0f)\n", diffs[i].second.c_str(), diffs[i].first,
+                    bare.memoryKiB[diffs[i].second], program.memoryKiB[diffs[i].second]);
 }
 
 void usage()
 {
-    std::fprintf(stderr, "usage: kz_bench_runner [--runs N] [--cwd DIR] [--log FILE] "
-                         "[--title TEXT] BARE PROGRAM\n");
+    std::fprintf(stderr, "usage: kz_bench_runner [--runs N] [--phases N] [--cwd DIR] "
+                         "[--log FILE] [--title TEXT] BARE PROGRAM\n");
     std::exit(2);
 }
 
@@ -123,6 +218,8 @@ int main(int argc, char *argv[])
         const bool hasValue = i + 1 < argc;
         if (a == "--runs" && hasValue)
             o.runs = std::max(1, std::atoi(argv[++i]));
+        else if (a == "--phases" && hasValue)
+            o.phaseRuns = std::max(0, std::atoi(argv[++i]));
         else if (a == "--cwd" && hasValue)
             o.cwd = argv[++i];
         else if (a == "--log" && hasValue)
@@ -164,21 +261,24 @@ int main(int argc, char *argv[])
 
     const Summary b = summarize(bare), p = summarize(program);
     std::printf("%s (%d runs each, interleaved, medians)\n", o.title.c_str(), o.runs);
-    std::printf("  %-22s %10s %10s %10s %12s\n", "", "wall ms", "min..max", "CPU ms",
-                "peak RSS MiB");
+    std::printf("  %-20s %8s %13s %8s %8s %8s %13s\n", "", "wall ms", "min..max", "CPU ms", "user",
+                "sys", "peak RSS MiB");
     const auto row = [](const char *name, const Summary &s) {
         char range[32];
         std::snprintf(range, sizeof range, "%.1f..%.1f", s.wallMin, s.wallMax);
-        std::printf("  %-22s %10.1f %10s %10.1f %12.1f\n", name, s.wall, range, s.cpu, s.rss);
+        std::printf("  %-20s %8.1f %13s %8.1f %8.1f %8.1f %13.1f\n", name, s.wall, range, s.cpu,
+                    s.user, s.sys, s.rss);
     };
     row("bare Qt window", b);
     row("KZ Pont, exercise 1", p);
     const auto ratio = [](const char *name, double r) {
-        std::printf("  ratio %-16s %10.2f   target <= 1.25: %s\n", name, r,
+        std::printf("  ratio %-14s %8.2f   target <= 1.25: %s\n", name, r,
                     r <= 1.25 ? "met" : "MISSED");
     };
     ratio("wall time", p.wall / b.wall);
     ratio("CPU time", p.cpu / b.cpu);
     ratio("peak memory", p.rss / b.rss);
+    if (o.phaseRuns > 0)
+        printPhases(o);
     return 0;
 }
