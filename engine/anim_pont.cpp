@@ -170,19 +170,7 @@ void TPrincipale::FormCreate()
         return;
     }
 
-    QString(&table)[2][STATION_ROWS] = global.station_table;
-    table[1][0] = QStringLiteral("adresses MAC");
-    for (int s = 1; s <= 6; ++s)
-        table[0][s] = QStringLiteral("Machine %1").arg(s);
-    table[0][DEST_BROADCAST] = QStringLiteral("Broadcast");
-    table[1][DEST_BROADCAST] = QStringLiteral("FF-FF-FF-FF-FF-FF");
-    table[0][DEST_MULTICAST] = QStringLiteral("M.cast NETBEUI");
-    table[1][DEST_MULTICAST] = QStringLiteral("03-00-00-00-00-01");
-    table[0][ROW_BRIDGE_LEFT] = QStringLiteral("Pont gauche");
-    table[0][ROW_BRIDGE_RIGHT] = QStringLiteral("Pont droite");
-    for (const MacKey &mac : MAC_KEYS)
-        table[1][mac.row] = settings->readString(SECTION_MAC, QString::fromLatin1(mac.key),
-                                                 QString::fromLatin1(mac.defaultValue));
+    fillStationTable(global.station_table, *settings);
 
     const auto integer = [&settings](const char *key, int defaultValue, int low, int high) {
         return qBound(low, settings->readInteger(SECTION_PARAMS, QString::fromLatin1(key),
