@@ -141,6 +141,7 @@ QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleN
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setWordWrap(false);
+    g->setTextElideMode(Qt::ElideNone);
     g->setTabKeyNavigation(false);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
