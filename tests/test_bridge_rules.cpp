@@ -125,6 +125,9 @@ void TestBridgeRules::tableUpdateComparesAddressesOnly()
     twins.right[0] = M2;
     BridgeTable left = table({"", "", "", M2 + ":"});
     QVERIFY(!bridge::tablesUpdated(left, BridgeTable(), M2, twins));
+    bridge::StationAddresses rightTwins = defaultStations();
+    rightTwins.left[2] = M5;
+    QVERIFY(!bridge::tablesUpdated(BridgeTable(), table({"", "", "", M5 + ":99"}), M5, rightTwins));
     QVERIFY(bridge::tablesUpdated(left, table({"", "", "", ":99"}), M2, defaultStations()));
 }
 
