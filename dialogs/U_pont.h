@@ -49,6 +49,10 @@ public:
     void MAJdroiteClick();
     void BitBtn1Click();
     void TermineClick();
+
+private:
+    // Writes the frame cell of the current column and `ttl_value` into `table`'s pending row.
+    void writeFrameCellInto(QTableWidget *table);
 };
 
 extern Tf_pont *f_pont;

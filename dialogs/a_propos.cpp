@@ -64,11 +64,7 @@ Tapropos::Tapropos(QWidget *parent)
     Credits =
         wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent Ethernet"),
                      88, 32, 158, 26);
-    QFont bold = Credits->font();
-    bold.setBold(true);
-    // The program's font has no bold face: drawn from its outlines, it can be emboldened.
-    bold.setStyleStrategy(QFont::ForceOutline);
-    Credits->setFont(bold);
+    setBold(Credits);
     Label2 = wrappedLabel(Panel1, "Label2",
                           QStringLiteral("Vos remarques sont les bienvenues : confiez-les à "
                                          "votre professeur."),

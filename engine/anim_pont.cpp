@@ -7,11 +7,11 @@
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
 #include "engine/controls.h"
+#include "engine/elapsed.h"
 #include "engine/exercise_list.h"
 #include "engine/global.h"
 #include "engine/settings.h"
 #include "engine/u_avance.h"
-#include "engine/elapsed.h"
 #include "pictures/artwork.h"
 #include "pictures/picture_view.h"
 #include "platform/platform.h"
@@ -31,7 +31,8 @@
 
 TPrincipale *Principale = nullptr;
 
-namespace {
+namespace
+{
 
 // The cables of the diagram: from the station (or bridge port) to the hub port, first line.
 struct Cable {
@@ -69,7 +70,10 @@ void drawSecondLine(PictureView *picture, int entry, const QColor &color)
     picture->drawLine(c.x1 + 7, c.y1, c.x2 + 7, c.y2, color);
 }
 
-bool sameHub(int a, int b) { return isLeftStation(a) == isLeftStation(b); }
+bool sameHub(int a, int b)
+{
+    return isLeftStation(a) == isLeftStation(b);
+}
 
 } // namespace
 
@@ -101,18 +105,13 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     Label2 = label(client, "Label2", QStringLiteral("vers"), 288, 24);
     Edit2 = field(client, "Edit2", 312, 16, 121, 21);
     for (QLineEdit *edit : {Edit1, Edit2}) {
-        QFont bold = edit->font();
-        bold.setBold(true);
-        edit->setFont(bold);
+        setBold(edit);
         edit->setEnabled(false);
     }
     Label3 = label(client, "Label3",
                    QStringLiteral("Cliquer,  dans l'ordre,  sur chaque élément actif concerné"),
                    128, 48, 393, 16);
-    QFont instruction = Label3->font();
-    instruction.setBold(true);
-    instruction.setPixelSize(13);
-    Label3->setFont(instruction);
+    setBold(Label3, 13);
     Label3->setAutoFillBackground(true);
     QPalette yellow = Label3->palette();
     yellow.setColor(QPalette::Window, YELLOW);
@@ -135,10 +134,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     trame_gauche->hide();
 
     resultat = label(client, "resultat", QString(), 40, 352, 521, 33);
-    QFont result = resultat->font();
-    result.setBold(true);
-    result.setPixelSize(16);
-    resultat->setFont(result);
+    setBold(resultat, 16);
     resultat->setAlignment(Qt::AlignCenter);
     resultat->setFrameStyle(QFrame::Panel | QFrame::Raised);
     resultat->hide();
@@ -170,23 +166,11 @@ void TPrincipale::FormCreate()
         return;
     }
 
-    QString(&table)[2][STATION_ROWS] = global.station_table;
-    table[1][0] = QStringLiteral("adresses MAC");
-    for (int s = 1; s <= 6; ++s)
-        table[0][s] = QStringLiteral("Machine %1").arg(s);
-    table[0][DEST_BROADCAST] = QStringLiteral("Broadcast");
-    table[1][DEST_BROADCAST] = QStringLiteral("FF-FF-FF-FF-FF-FF");
-    table[0][DEST_MULTICAST] = QStringLiteral("M.cast NETBEUI");
-    table[1][DEST_MULTICAST] = QStringLiteral("03-00-00-00-00-01");
-    table[0][ROW_BRIDGE_LEFT] = QStringLiteral("Pont gauche");
-    table[0][ROW_BRIDGE_RIGHT] = QStringLiteral("Pont droite");
-    for (const MacKey &mac : MAC_KEYS)
-        table[1][mac.row] = settings->readString(SECTION_MAC, QString::fromLatin1(mac.key),
-                                                 QString::fromLatin1(mac.defaultValue));
+    fillStationTable(global.station_table, *settings);
 
     const auto integer = [&settings](const char *key, int defaultValue, int low, int high) {
-        return qBound(low, settings->readInteger(SECTION_PARAMS, QString::fromLatin1(key),
-                                                 defaultValue),
+        return qBound(low,
+                      settings->readInteger(SECTION_PARAMS, QString::fromLatin1(key), defaultValue),
                       high);
     };
     global.dest_diff_src =
@@ -305,7 +289,10 @@ void TPrincipale::FIN()
     }
 }
 
-void TPrincipale::Quitter1Click() { close(); }
+void TPrincipale::Quitter1Click()
+{
+    close();
+}
 
 bool TPrincipale::FormCloseQuery()
 {
@@ -323,7 +310,10 @@ void TPrincipale::closeEvent(QCloseEvent *event)
     QCoreApplication::exit(0);
 }
 
-void TPrincipale::APropos1Click() { apropos->exec(); }
+void TPrincipale::APropos1Click()
+{
+    apropos->exec();
+}
 
 // --- The diagram -------------------------------------------------------------------------------
 
@@ -470,9 +460,8 @@ bool TPrincipale::hub_clicked(quint16 x)
     const int s = global.src_index;
     const bool fromStation =
         (n == 1 ? isLeftStation(s) : isRightStation(s)) && global.phase == PHASE_SENT;
-    const bool fromBridge =
-        (n == 1 ? f_pont->b_egauche : f_pont->b_edroite)->isChecked() &&
-        global.phase == PHASE_BRIDGE;
+    const bool fromBridge = (n == 1 ? f_pont->b_egauche : f_pont->b_edroite)->isChecked() &&
+                            global.phase == PHASE_BRIDGE;
     if (!fromStation && !fromBridge)
         return false;
 
@@ -532,8 +521,8 @@ void TPrincipale::bridge_clicked()
     }
     const bool done = f_avance->_Pont->isChecked();
     f_pont->Panel->setEnabled(!done);
-    for (QPushButton *button : {f_pont->BitBtn1, f_pont->Termine, f_pont->majgauche,
-                                f_pont->MAJdroite})
+    for (QPushButton *button :
+         {f_pont->BitBtn1, f_pont->Termine, f_pont->majgauche, f_pont->MAJdroite})
         button->setVisible(!done);
     if (done) {
         f_pont->showForReview();

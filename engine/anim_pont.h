@@ -1,6 +1,6 @@
-// The main window: start-up (settings, station table, exercise list), the exercise cycle ("Nouveau",
-// end of a series, quitting) and the network diagram whose clicks open the element dialogs in turn,
-// draw the frame's path and tick the progress window.
+// The main window: start-up (settings, station table, exercise list), the exercise cycle
+// ("Nouveau", end of a series, quitting) and the network diagram whose clicks open the element
+// dialogs in turn, draw the frame's path and tick the progress window.
 #pragma once
 
 #include <QMainWindow>

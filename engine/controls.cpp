@@ -13,9 +13,22 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-namespace controls {
+namespace controls
+{
 
 const QString LLC_CAPTION = QStringLiteral(" Couches LLC et supérieures");
+
+namespace
+{
+// The family of a font file, loaded for this run; empty when the file is not there.
+QString loadFontFile(const QString &path)
+{
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families =
+        id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+    return families.isEmpty() ? QString() : families.first();
+}
+} // namespace
 
 void installProgramFont()
 {
@@ -23,27 +36,39 @@ void installProgramFont()
     if (done)
         return;
     done = true;
+    // The layouts were drawn for MS Sans Serif 8 pt. Its free replacement only has bitmaps,
+    // which a high-density screen would draw tiny: there the scalable Tahoma of the same
+    // family of designs takes its place.
+    const QString wine = QStringLiteral("/usr/share/wine/fonts/");
     const QString family = QStringLiteral("MS Sans Serif");
+    const bool dense = qApp->devicePixelRatio() > 1.0;
     QString chosen;
-    if (QFontDatabase::families().contains(family)) {
+    if (!dense && QFontDatabase::families().contains(family))
         chosen = family;
-    } else {
-        const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
-        const QStringList loaded = id >= 0 ? QFontDatabase::applicationFontFamilies(id)
-                                           : QStringList();
-        chosen = loaded.isEmpty() ? QString() : loaded.first();
-    }
+    if (chosen.isEmpty() && !dense)
+        chosen = loadFontFile(wine + QStringLiteral("ms_sans_serif.ttf"));
+    if (chosen.isEmpty())
+        chosen = loadFontFile(wine + QStringLiteral("tahoma.ttf"));
     QFont font = QApplication::font();
     if (!chosen.isEmpty()) {
         font.setFamily(chosen);
     } else {
-        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                          QStringLiteral("DejaVu Sans")});
+        font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
         font.setStyleHint(QFont::SansSerif);
     }
     font.setPixelSize(11); // 8 points on the 96-dpi screens the layouts were drawn for
     QApplication::setFont(font);
+}
+
+void setBold(QWidget *widget, int pixelSize)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    font.setStyleStrategy(QFont::ForceOutline);
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    widget->setFont(font);
 }
 
 void placeWindow(QWidget *window, int left, int top, int clientWidth, int clientHeight)
@@ -57,7 +82,8 @@ void placeWindowOuter(QWidget *window, int left, int top, int outerWidth, int ou
     placeWindow(window, left, top, outerWidth - FRAME_WIDTH, outerHeight - FRAME_HEIGHT);
 }
 
-namespace {
+namespace
+{
 template <class W> W *named(W *widget, const char *name, const QString &accessible)
 {
     widget->setObjectName(QString::fromLatin1(name));

@@ -15,11 +15,16 @@ class QRadioButton;
 class QTableWidget;
 class QWidget;
 
-namespace controls {
+namespace controls
+{
 
 // Loads the program's font (MS Sans Serif 8 pt, or its free replacement, or the closest sans-serif)
 // and makes it the application's font. Idempotent.
 void installProgramFont();
+
+// Makes `widget`'s text bold (at `pixelSize` when given). The program's font has no bold face:
+// drawn from its outlines, it can be emboldened.
+void setBold(QWidget *widget, int pixelSize = 0);
 
 // The window frame the layouts were designed for: outer size = client size + these.
 constexpr int FRAME_WIDTH = 8;

@@ -74,8 +74,14 @@ struct Global {
 extern Global global;
 
 // Network facts shared by several windows.
-inline bool isLeftStation(int station) { return station >= 1 && station <= 3; }
-inline bool isRightStation(int station) { return station >= 4 && station <= 6; }
+inline bool isLeftStation(int station)
+{
+    return station >= 1 && station <= 3;
+}
+inline bool isRightStation(int station)
+{
+    return station >= 4 && station <= 6;
+}
 inline bool isGroupDestination(int destination)
 {
     return destination == DEST_BROADCAST || destination == DEST_MULTICAST;

@@ -15,8 +15,8 @@
 Tf_avance *f_avance = nullptr;
 
 Tf_avance::Tf_avance(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint)
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     using namespace controls;
     setObjectName(QStringLiteral("f_avance"));
@@ -40,9 +40,8 @@ Tf_avance::Tf_avance(QWidget *parent)
     Pont = checkBox(this, "Pont", QStringLiteral("Pont"), 32, 144, 57, 17);
     const char *names[5] = {"_emetteur", "_destinataire", "_hub1", "_hub2", "_Pont"};
     const QString spoken[5] = {QStringLiteral("émetteur traité"),
-                               QStringLiteral("destinataire traité"),
-                               QStringLiteral("Hub1 traité"), QStringLiteral("Hub2 traité"),
-                               QStringLiteral("Pont traité")};
+                               QStringLiteral("destinataire traité"), QStringLiteral("Hub1 traité"),
+                               QStringLiteral("Hub2 traité"), QStringLiteral("Pont traité")};
     QCheckBox *done[5];
     for (int row = 0; row < 5; ++row) {
         done[row] = checkBox(this, names[row], QString(), 128, 48 + 24 * row, 17, 17);
@@ -93,7 +92,10 @@ bool Tf_avance::event(QEvent *event)
 }
 
 // The window has no close box; a keyboard close request is refused too.
-void Tf_avance::closeEvent(QCloseEvent *event) { event->ignore(); }
+void Tf_avance::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+}
 
 void Tf_avance::emetteurClick()
 {

@@ -48,5 +48,6 @@ protected:
 
 extern Tf_avance *f_avance;
 
-// Counts one error, shows the count, and shows `message` in a warning box; returns once it is closed.
+// Counts one error, shows the count, and shows `message` in a warning box; returns once it is
+// closed.
 void report_error(const QString &message);

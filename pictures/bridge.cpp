@@ -1,11 +1,45 @@
+// The bridge box of the bridge dialog: a green box with a thick black border, lit from the top
+// left by one light grey line, labelled "Commutateur Ethernet".
 #include "pictures/artwork.h"
 #include "pictures/canvas.h"
 
-namespace pictures {
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace pictures
+{
 
 QImage bridge(qreal dpr)
 {
-    return canvas(QSize(129, 44), dpr, QColor(63,159,63));
+    const QSize size(129, 44);
+    const QColor green(63, 159, 63);
+    const QColor lightGrey(204, 204, 204);
+    const int border = 3;
+
+    QImage image = canvas(size, dpr, green);
+    QPainter painter(&image);
+    // The black box takes everything right of and below the grey line.
+    const QRect box(1, 1, size.width() - 1, size.height() - 1);
+    painter.fillRect(box, Qt::black);
+    painter.fillRect(box.adjusted(border, border, -border, -border), green);
+    painter.fillRect(QRect(0, 0, size.width(), 1), lightGrey);
+    painter.fillRect(QRect(0, 0, 1, size.height()), lightGrey);
+
+    const QString text = QStringLiteral("Commutateur Ethernet");
+    const QRect inside = box.adjusted(border + 4, border, -border - 4, -border);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    // Small letters, shrunk further if this system's font runs wide.
+    int pixels = 10;
+    font.setPixelSize(pixels);
+    while (pixels > 6 && QFontMetrics(font).horizontalAdvance(text) > inside.width())
+        font.setPixelSize(--pixels);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.drawText(inside, Qt::AlignCenter, text);
+    return image;
 }
 
 } // namespace pictures

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace pictures {
+namespace pictures
+{
 
 QImage canvas(QSize logicalSize, qreal dpr, const QColor &background)
 {

@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QSize>
 
-namespace pictures {
+namespace pictures
+{
 
 QImage canvas(QSize logicalSize, qreal dpr, const QColor &background);
 

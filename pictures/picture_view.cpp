@@ -101,4 +101,7 @@ void PictureView::mousePressEvent(QMouseEvent *event)
 }
 
 // A double click is a second press, as on the original platform.
-void PictureView::mouseDoubleClickEvent(QMouseEvent *event) { mousePressEvent(event); }
+void PictureView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}

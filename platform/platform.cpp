@@ -9,9 +9,11 @@
 #include <cstdlib>
 #include <random>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 class RealServices : public Services
 {
@@ -22,10 +24,10 @@ public:
         QMessageBox box(parent);
         box.setWindowTitle(title);
         box.setText(text);
-        box.setIcon(kind == BoxKind::Warning        ? QMessageBox::Warning
-                    : kind == BoxKind::Error        ? QMessageBox::Critical
-                    : kind == BoxKind::Information  ? QMessageBox::Information
-                                                    : QMessageBox::Question);
+        box.setIcon(kind == BoxKind::Warning       ? QMessageBox::Warning
+                    : kind == BoxKind::Error       ? QMessageBox::Critical
+                    : kind == BoxKind::Information ? QMessageBox::Information
+                                                   : QMessageBox::Question);
         QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         QPushButton *cancel = nullptr;
         if (buttons == BoxButtons::OkCancel)
@@ -81,9 +83,15 @@ QString boxTitle(BoxKind kind)
     return {};
 }
 
-Services &services() { return *current; }
+Services &services()
+{
+    return *current;
+}
 
-void setServices(Services *replacement) { current = replacement ? replacement : &realServices; }
+void setServices(Services *replacement)
+{
+    current = replacement ? replacement : &realServices;
+}
 
 BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons)
 {
@@ -105,9 +113,21 @@ BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons)
     return answer;
 }
 
-QDateTime now() { return current->now(); }
-void seedRandom() { current->seedRandom(); }
-int random(int n) { return current->random(n); }
-void endProcess() { current->endProcess(); }
+QDateTime now()
+{
+    return current->now();
+}
+void seedRandom()
+{
+    current->seedRandom();
+}
+int random(int n)
+{
+    return current->random(n);
+}
+void endProcess()
+{
+    current->endProcess();
+}
 
 } // namespace platform

@@ -11,7 +11,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 enum class BoxKind { Warning, Error, Information, Confirmation };
 enum class BoxButtons { Ok, OkCancel };

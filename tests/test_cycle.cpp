@@ -21,7 +21,8 @@
 
 using platform::BoxKind;
 
-namespace {
+namespace
+{
 
 const QString SUCCESS = QStringLiteral("Vous avez mené à bien cette transmission\n"
                                        "Utilisez le menu Nouveau");
@@ -227,14 +228,22 @@ void TestCycle::rowCheck_data()
     QTest::addColumn<QString>("programTicks");
     QTest::addColumn<bool>("accepted");
     // Letters: h = Hub1, H = Hub2, d = destinataire, p = Pont.
-    QTest::newRow("all by the program") << "" << "hHdp" << true;
-    QTest::newRow("hub 2 not concerned") << "H" << "hdp" << true;
-    QTest::newRow("pont ignored, both") << "p" << "hHdp" << true;
-    QTest::newRow("pont ignored, neither") << "" << "hHd" << true;
-    QTest::newRow("hub 1 both") << "h" << "hHd" << false;
-    QTest::newRow("hub 2 neither") << "" << "hd" << false;
-    QTest::newRow("hub 1 neither") << "H" << "d" << false;
-    QTest::newRow("destination neither") << "" << "hH" << false;
+    QTest::newRow("all by the program") << ""
+                                        << "hHdp" << true;
+    QTest::newRow("hub 2 not concerned") << "H"
+                                         << "hdp" << true;
+    QTest::newRow("pont ignored, both") << "p"
+                                        << "hHdp" << true;
+    QTest::newRow("pont ignored, neither") << ""
+                                           << "hHd" << true;
+    QTest::newRow("hub 1 both") << "h"
+                                << "hHd" << false;
+    QTest::newRow("hub 2 neither") << ""
+                                   << "hd" << false;
+    QTest::newRow("hub 1 neither") << "H"
+                                   << "d" << false;
+    QTest::newRow("destination neither") << ""
+                                         << "hH" << false;
 }
 
 void TestCycle::rowCheck()
@@ -260,7 +269,8 @@ void TestCycle::rowCheck()
         QCOMPARE(global.error_count, 0);
         QVERIFY(Principale->Nouveau->isEnabled());
     } else {
-        QCOMPARE(program.fake.texts(), QStringList{QStringLiteral("Une et une seule coche par ligne")});
+        QCOMPARE(program.fake.texts(),
+                 QStringList{QStringLiteral("Une et une seule coche par ligne")});
         QCOMPARE(program.fake.boxes[0].kind, BoxKind::Warning);
         QCOMPARE(program.fake.boxes[0].title, QStringLiteral("Avertissement"));
         QCOMPARE(global.error_count, 1);
@@ -349,10 +359,10 @@ void TestCycle::nextExerciseStartsClean()
         QCOMPARE(f_hub2->Image1->pixel(x + 11, 35), QColor(192, 192, 192));
     }
     QVERIFY(!f_hub1->isVisible());
-    for (QCheckBox *box : {f_avance->emetteur, f_avance->destinataire, f_avance->Hub1,
-                           f_avance->Hub2, f_avance->Pont, f_avance->_emetteur,
-                           f_avance->_destinataire, f_avance->_hub1, f_avance->_hub2,
-                           f_avance->_Pont})
+    for (QCheckBox *box :
+         {f_avance->emetteur, f_avance->destinataire, f_avance->Hub1, f_avance->Hub2,
+          f_avance->Pont, f_avance->_emetteur, f_avance->_destinataire, f_avance->_hub1,
+          f_avance->_hub2, f_avance->_Pont})
         QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
     QVERIFY(!f_avance->fin_traitement->isEnabled());
     QVERIFY(!Principale->Nouveau->isEnabled());

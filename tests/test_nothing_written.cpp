@@ -12,7 +12,8 @@
 #include <QFileInfo>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QStringList snapshot(const QString &dir)
 {

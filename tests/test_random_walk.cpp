@@ -26,7 +26,8 @@
 
 #include <random>
 
-namespace {
+namespace
+{
 
 class Walk
 {
@@ -151,15 +152,15 @@ private:
                 QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
                                   g->visualItemRect(item).center());
             } else {
-                const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
-                                        Qt::Key_Home, Qt::Key_End, Qt::Key_Tab};
+                const Qt::Key keys[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
+                                        Qt::Key_Home, Qt::Key_End,  Qt::Key_Tab};
                 QTest::keyClick(g, keys[pick(7)]);
             }
         } else if (!pictures.isEmpty()) {
             PictureView *p = pictures[pick(pictures.size())];
-            const QPoint at = chance(70) ? student::ledPoint(1 + pick(8)) +
-                                               QPoint(pick(25) - 12, pick(25) - 12)
-                                         : QPoint(pick(p->width()), pick(p->height()));
+            const QPoint at =
+                chance(70) ? student::ledPoint(1 + pick(8)) + QPoint(pick(25) - 12, pick(25) - 12)
+                           : QPoint(pick(p->width()), pick(p->height()));
             const Qt::MouseButton button = chance(80) ? Qt::LeftButton : Qt::RightButton;
             chance(90) ? QTest::mouseClick(p, button, {}, at)
                        : QTest::mouseDClick(p, button, {}, at);
@@ -197,7 +198,8 @@ private:
         lastExercise = global.exercise_number;
         lastPhase = global.phase;
         const int warnings = fake.warnings();
-        if (global.error_count - errorsSeen != warnings - warningsSeen && global.error_count < 65535)
+        if (global.error_count - errorsSeen != warnings - warningsSeen &&
+            global.error_count < 65535)
             fail(QStringLiteral("%1 errors counted for %2 warnings")
                      .arg(global.error_count - errorsSeen)
                      .arg(warnings - warningsSeen));
@@ -214,7 +216,9 @@ private:
                     fail(QStringLiteral("TTL %1 in %2").arg(ttl, table->objectName()));
             }
             if (table->rowCount() != 5)
-                fail(QStringLiteral("%1 has %2 rows").arg(table->objectName()).arg(table->rowCount()));
+                fail(QStringLiteral("%1 has %2 rows")
+                         .arg(table->objectName())
+                         .arg(table->rowCount()));
         }
     }
 

@@ -24,7 +24,8 @@
 
 using namespace student;
 
-namespace {
+namespace
+{
 
 const QColor BLUE(0, 0, 255), RED(255, 0, 0), YELLOW(255, 255, 0), GREEN(0, 128, 0);
 const QString NOT_SENDER = QStringLiteral("Ce n'est pas la station émettrice");
@@ -33,10 +34,13 @@ const QString NOT_HUB = QStringLiteral("Ce n'est pas le moment de traiter ce hub
 const QString NOT_BRIDGE = QStringLiteral("Ce n'est pas le moment de traiter le Pont");
 
 // Start points of the cables' first lines; the second line starts 7 pixels to the right.
-const QPoint CABLE[9] = {{},         {23, 143}, {84, 143}, {143, 143}, {333, 143},
+const QPoint CABLE[9] = {{},         {23, 143},  {84, 143}, {143, 143}, {333, 143},
                          {394, 143}, {454, 143}, {184, 65}, {297, 65}};
 
-QColor firstLine(int entry) { return Principale->Image1->pixel(CABLE[entry].x(), CABLE[entry].y()); }
+QColor firstLine(int entry)
+{
+    return Principale->Image1->pixel(CABLE[entry].x(), CABLE[entry].y());
+}
 QColor secondLine(int entry)
 {
     return Principale->Image1->pixel(CABLE[entry].x() + 7, CABLE[entry].y());
@@ -56,7 +60,7 @@ Seen clickAndSee(QPoint p, FakeServices &fake)
     const int boxes = fake.boxes.size();
     const int errors = global.error_count;
     for (QWidget *w : std::initializer_list<QWidget *>{f_Station_emettrice, f_hub1, f_hub2, f_pont,
-                                                      f_destination})
+                                                       f_destination})
         w->hide();
     QTimer poll;
     poll.setInterval(5);
@@ -70,7 +74,7 @@ Seen clickAndSee(QPoint p, FakeServices &fake)
     clickDiagram(p);
     poll.stop();
     for (QWidget *w : std::initializer_list<QWidget *>{f_Station_emettrice, f_hub1, f_hub2, f_pont,
-                                                      f_destination})
+                                                       f_destination})
         if (w->isVisible())
             seen.review << w->objectName();
     if (global.error_count != errors) {
@@ -334,15 +338,15 @@ void TestRouting::clickInEachPhase_data()
          "review f_hub1", "error hub", "work f_pont"},
         {40, "review f_Station_emettrice", "error station", "error station", "error station",
          "review f_hub1", "work f_hub2", "review f_pont"},
-        {50, "review f_Station_emettrice", "error station", "error station",
-         "work f_destination", "review f_hub1", "review f_hub2", "review f_pont"},
+        {50, "review f_Station_emettrice", "error station", "error station", "work f_destination",
+         "review f_hub1", "review f_hub2", "review f_pont"},
         {60, "review f_Station_emettrice", "nothing", "nothing", "review f_destination",
          "review f_hub1", "review f_hub2", "review f_pont"},
     };
     for (const auto &row : table) {
         const std::pair<const char *, const char *> cells[] = {
-            {"station 2", row.s}, {"station 1", row.one},  {"station 4", row.four},
-            {"station 5", row.five}, {"hub 1", row.hub1}, {"hub 2", row.hub2},
+            {"station 2", row.s},    {"station 1", row.one}, {"station 4", row.four},
+            {"station 5", row.five}, {"hub 1", row.hub1},    {"hub 2", row.hub2},
             {"bridge", row.bridge}};
         for (const auto &[element, outcome] : cells)
             QTest::addRow("%d %s", row.phase, element)
@@ -368,10 +372,8 @@ void TestRouting::clickInEachPhase()
     else
         point = bridgePoint();
     const Seen seen = clickAndSee(point, program.fake);
-    const QMap<QString, QString> messages{{"sender", NOT_SENDER},
-                                          {"station", NOT_STATION},
-                                          {"hub", NOT_HUB},
-                                          {"bridge", NOT_BRIDGE}};
+    const QMap<QString, QString> messages{
+        {"sender", NOT_SENDER}, {"station", NOT_STATION}, {"hub", NOT_HUB}, {"bridge", NOT_BRIDGE}};
     const QString kind = outcome.section(' ', 0, 0), what = outcome.section(' ', 1);
     if (kind == "work") {
         QCOMPARE(seen.modal, what);

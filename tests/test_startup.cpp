@@ -42,8 +42,8 @@ void TestStartup::missingSettingsFileStops()
     QCOMPARE(program.fake.boxes.size(), 1);
     QCOMPARE(program.fake.boxes[0].kind, BoxKind::Error);
     QCOMPARE(program.fake.boxes[0].title, QStringLiteral("Erreur"));
-    QCOMPARE(program.fake.boxes[0].text,
-             QStringLiteral("KZ_pont.ini non trouvé sur ") + QDir::toNativeSeparators(program.dir()));
+    QCOMPARE(program.fake.boxes[0].text, QStringLiteral("KZ_pont.ini non trouvé sur ") +
+                                             QDir::toNativeSeparators(program.dir()));
     // Nothing else was created, nothing shown, no exercise begun.
     QVERIFY(!Principale->isVisible());
     QCOMPARE(f_avance, nullptr);
@@ -87,9 +87,8 @@ void TestStartup::missingListWarnsThenRunsRandomExercises()
     QCOMPARE(program.fake.processEnds, 0);
     QCOMPARE(program.fake.boxes.size(), 1);
     QCOMPARE(program.fake.boxes[0].kind, BoxKind::Error);
-    QCOMPARE(program.fake.boxes[0].text,
-             QStringLiteral("Le fichier nowhere") + QDir::separator() +
-                 QStringLiteral("pontexos.kz \n n'est pas accessible"));
+    QCOMPARE(program.fake.boxes[0].text, QStringLiteral("Le fichier nowhere") + QDir::separator() +
+                                             QStringLiteral("pontexos.kz \n n'est pas accessible"));
     QVERIFY(global.random_after_list);
     QCOMPARE(global.exercise_count, 0);
     QCOMPARE(global.exercise_number, 1);
@@ -176,9 +175,8 @@ void TestStartup::nineWindowsInTheirOrder()
     for (QObject *child : Principale->children())
         if (auto *w = qobject_cast<QWidget *>(child); w && w->isWindow())
             order << QString::fromLatin1(w->metaObject()->className()) + ":" + w->objectName();
-    QCOMPARE(order, (QStringList{"TPrincipale",
-                                 "Tf_Station_emettrice:f_Station_emettrice", "Tf_pont:f_pont",
-                                 "Tf_avance:f_avance", "Tf_hub1:f_hub1",
+    QCOMPARE(order, (QStringList{"TPrincipale", "Tf_Station_emettrice:f_Station_emettrice",
+                                 "Tf_pont:f_pont", "Tf_avance:f_avance", "Tf_hub1:f_hub1",
                                  "TAdressesMAC:AdressesMAC", "Tf_destination:f_destination",
                                  "Tf_hub2:f_hub2", "Tapropos:apropos"}));
     QVERIFY(Principale->isVisible());
@@ -187,7 +185,7 @@ void TestStartup::nineWindowsInTheirOrder()
     QVERIFY(AdressesMAC->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(f_avance->windowFlags() & Qt::WindowStaysOnTopHint);
     for (QWidget *hidden : std::initializer_list<QWidget *>{f_Station_emettrice, f_pont, f_hub1,
-                                                           f_hub2, f_destination, apropos})
+                                                            f_hub2, f_destination, apropos})
         QVERIFY(!hidden->isVisible());
     QCOMPARE(Principale->pos(), QPoint(1, 1));
     QCOMPARE(f_avance->pos(), QPoint(461, 303));
@@ -195,9 +193,9 @@ void TestStartup::nineWindowsInTheirOrder()
 
 void TestStartup::macWindowShowsTheStationTable()
 {
-    ProgramFixture program(defaultSettings("questions=.\r\n").replace("Machine4=00-00-48-24-E5-9A",
-                                                                       "Machine4=12-34"),
-                           "1 4\r\n");
+    ProgramFixture program(
+        defaultSettings("questions=.\r\n").replace("Machine4=00-00-48-24-E5-9A", "Machine4=12-34"),
+        "1 4\r\n");
     QVERIFY(program.started());
     QTableWidget *grid = AdressesMAC->table_MAC;
     for (int row = 0; row < STATION_ROWS; ++row)

@@ -2,9 +2,15 @@
 
 #include <QStringList>
 
-FakeServices::FakeServices() { platform::setServices(this); }
+FakeServices::FakeServices()
+{
+    platform::setServices(this);
+}
 
-FakeServices::~FakeServices() { platform::setServices(nullptr); }
+FakeServices::~FakeServices()
+{
+    platform::setServices(nullptr);
+}
 
 platform::BoxAnswer FakeServices::showBox(QWidget *, platform::BoxKind kind, const QString &title,
                                           const QString &text, platform::BoxButtons buttons)

@@ -47,4 +47,7 @@ ProgramFixture::~ProgramFixture()
     QDir::setCurrent(previousDir);
 }
 
-bool ProgramFixture::started() const { return program->started(); }
+bool ProgramFixture::started() const
+{
+    return program->started();
+}

@@ -20,7 +20,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
-namespace student {
+namespace student
+{
 
 QPoint stationPoint(int station)
 {
@@ -28,9 +29,15 @@ QPoint stationPoint(int station)
     return QPoint(centres[station], 158);
 }
 
-QPoint hubPoint(int hub) { return hub == 1 ? QPoint(105, 95) : QPoint(383, 95); }
+QPoint hubPoint(int hub)
+{
+    return hub == 1 ? QPoint(105, 95) : QPoint(383, 95);
+}
 
-QPoint bridgePoint() { return QPoint(246, 40); }
+QPoint bridgePoint()
+{
+    return QPoint(246, 40);
+}
 
 QPoint ledPoint(int k)
 {
@@ -38,7 +45,10 @@ QPoint ledPoint(int k)
     return QPoint(centres[k], 30);
 }
 
-void clickDiagram(QPoint p) { QTest::mouseClick(Principale->Image1, Qt::LeftButton, {}, p); }
+void clickDiagram(QPoint p)
+{
+    QTest::mouseClick(Principale->Image1, Qt::LeftButton, {}, p);
+}
 
 void clickButton(QAbstractButton *button)
 {
@@ -98,8 +108,8 @@ void playBridge()
     else
         analysis = d->b_daucune;
     clickButton(analysis);
-    const bool filtered = (fromLeft && analysis == d->b_dgauche) ||
-                          (!fromLeft && analysis == d->b_ddroite);
+    const bool filtered =
+        (fromLeft && analysis == d->b_dgauche) || (!fromLeft && analysis == d->b_ddroite);
     clickButton(filtered ? d->b_enon : fromLeft ? d->b_edroite : d->b_egauche);
     clickButton(d->Termine);
 }
@@ -163,8 +173,8 @@ bool playExercise()
     if (global.phase != PHASE_RECEIVED)
         return false;
     // The hubs that took no part are "Non concerné"; every other row is the program's.
-    for (auto [student, program] : {std::pair{f_avance->Hub1, f_avance->_hub1},
-                                    std::pair{f_avance->Hub2, f_avance->_hub2}})
+    for (auto [student, program] :
+         {std::pair{f_avance->Hub1, f_avance->_hub1}, std::pair{f_avance->Hub2, f_avance->_hub2}})
         if (student->isChecked() == program->isChecked())
             clickButton(student);
     clickButton(f_avance->fin_traitement);

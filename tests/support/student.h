@@ -11,7 +11,8 @@ class QAbstractButton;
 class QTableWidget;
 class QWidget;
 
-namespace student {
+namespace student
+{
 
 QPoint stationPoint(int station);
 QPoint hubPoint(int hub);
