@@ -4,9 +4,11 @@
 // peak memory come from wait4. One unrecorded run of each warms the file cache first.
 // With --phases N, N more runs of each report when each phase of their start-up ended and, for
 // the last run, their resident memory by mapping (see probe.h); the runner prints the medians
-// side by side and the mappings that differ most.
+// side by side and the mappings that differ most. A third program, when given, is measured the
+// same way as a further reference, outside the targets.
 //
-//   kz_bench_runner [--runs N] [--phases N] [--cwd DIR] [--log FILE] [--title TEXT] BARE PROGRAM
+//   kz_bench_runner [--runs N] [--phases N] [--cwd DIR] [--log FILE] [--title TEXT]
+//                   BARE PROGRAM [REFERENCE]
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/resource.h>
@@ -37,7 +39,12 @@ struct Options {
     std::string cwd = ".";
     std::string log = "/dev/null";
     std::string title;
-    std::string bare, program;
+};
+
+// A program under test: the bare window first, then KZ Pont, then an optional reference.
+struct Program {
+    std::string label, exe;
+    std::vector<Run> runs;
 };
 
 double ms(const timeval &t)
@@ -161,34 +168,39 @@ void readReport(const char *path, double reapedMs, Report &report)
     add("process ended", reapedMs);
 }
 
-void printPhases(const Options &o)
+void printPhases(const Options &o, const std::vector<Program> &programs)
 {
     const std::string path = o.cwd + "/kz-bench-phases.txt";
-    Report bare, program;
-    for (int i = 0; i < o.phaseRuns; ++i) {
-        for (auto [exe, report] : {std::pair{&o.bare, &bare}, std::pair{&o.program, &program}}) {
-            const Run r = launch(o, *exe, path.c_str());
+    std::vector<Report> reports(programs.size());
+    for (int i = 0; i < o.phaseRuns; ++i)
+        for (size_t k = 0; k < programs.size(); ++k) {
+            const Run r = launch(o, programs[k].exe, path.c_str());
             if (r.ok)
-                readReport(path.c_str(), r.wallMs, *report);
+                readReport(path.c_str(), r.wallMs, reports[k]);
         }
-    }
     std::remove(path.c_str());
-    std::printf("  Phases, ms since the fork (median of %d runs each):\n", o.phaseRuns);
-    std::printf("  %-26s %10s %10s\n", "end of", "bare", "KZ Pont");
-    for (const std::string &name : program.order) {
-        const auto b = bare.phases.find(name);
-        std::printf("  %-26s %10.1f %10.1f\n", name.c_str(),
-                    b == bare.phases.end() ? 0.0 : median(b->second), median(program.phases[name]));
+    std::printf("  Phases, ms since the fork (median of %d runs each):\n  %-26s", o.phaseRuns,
+                "end of");
+    for (const Program &p : programs)
+        std::printf(" %20s", p.label.c_str());
+    std::printf("\n");
+    for (const std::string &name : reports[1].order) {
+        std::printf("  %-26s", name.c_str());
+        for (Report &r : reports)
+            std::printf(" %20.1f", r.phases.count(name) ? median(r.phases[name]) : 0.0);
+        std::printf("\n");
     }
+    // Memory: the program against the bare window, mapping by mapping.
+    std::map<std::string, double> &bare = reports[0].memoryKiB, &program = reports[1].memoryKiB;
     std::vector<std::pair<double, std::string>> diffs;
     double bareTotal = 0, programTotal = 0;
-    for (const auto &[name, kib] : program.memoryKiB) {
-        diffs.push_back({kib - (bare.memoryKiB.count(name) ? bare.memoryKiB[name] : 0), name});
+    for (const auto &[name, kib] : program) {
+        diffs.push_back({kib - (bare.count(name) ? bare[name] : 0), name});
         programTotal += kib;
     }
-    for (const auto &[name, kib] : bare.memoryKiB) {
+    for (const auto &[name, kib] : bare) {
         bareTotal += kib;
-        if (!program.memoryKiB.count(name))
+        if (!program.count(name))
             diffs.push_back({-kib, name});
     }
     std::sort(diffs.rbegin(), diffs.rend());
@@ -197,13 +209,13 @@ void printPhases(const Options &o)
                 bareTotal, programTotal);
     for (size_t i = 0; i < diffs.size() && i < 10; ++i)
         std::printf("  %-34s %+8.0f  (%.0f -> %.0f)\n", diffs[i].second.c_str(), diffs[i].first,
-                    bare.memoryKiB[diffs[i].second], program.memoryKiB[diffs[i].second]);
+                    bare[diffs[i].second], program[diffs[i].second]);
 }
 
 void usage()
 {
     std::fprintf(stderr, "usage: kz_bench_runner [--runs N] [--phases N] [--cwd DIR] "
-                         "[--log FILE] [--title TEXT] BARE PROGRAM\n");
+                         "[--log FILE] [--title TEXT] BARE PROGRAM [REFERENCE]\n");
     std::exit(2);
 }
 
@@ -231,54 +243,60 @@ int main(int argc, char *argv[])
         else
             positional.push_back(a);
     }
-    if (positional.size() != 2)
+    if (positional.size() < 2 || positional.size() > 3)
         usage();
-    // The children start in --cwd: name them by absolute path.
-    for (std::string *exe : {&o.bare, &o.program}) {
-        const std::string &given = exe == &o.bare ? positional[0] : positional[1];
-        char *full = realpath(given.c_str(), nullptr);
+    const char *labels[3] = {"bare Qt window", "KZ Pont, exercise 1", "bare window + label"};
+    std::vector<Program> programs;
+    for (size_t k = 0; k < positional.size(); ++k) {
+        // The children start in --cwd: name them by absolute path.
+        char *full = realpath(positional[k].c_str(), nullptr);
         if (!full) {
-            perror(given.c_str());
+            perror(positional[k].c_str());
             return 2;
         }
-        *exe = full;
+        programs.push_back({labels[k], full, {}});
         std::free(full);
     }
 
-    if (!launch(o, o.bare).ok || !launch(o, o.program).ok)
-        return 1;
-    std::vector<Run> bare, program;
-    for (int i = 0; i < o.runs; ++i) {
-        // Alternate which goes first, so that any drift of the machine hits both alike.
-        const bool bareFirst = i % 2 == 0;
-        const Run first = launch(o, bareFirst ? o.bare : o.program);
-        const Run second = launch(o, bareFirst ? o.program : o.bare);
-        if (!first.ok || !second.ok)
+    for (const Program &p : programs)
+        if (!launch(o, p.exe).ok)
             return 1;
-        (bareFirst ? bare : program).push_back(first);
-        (bareFirst ? program : bare).push_back(second);
+    const size_t n = programs.size();
+    for (int i = 0; i < o.runs; ++i) {
+        // Rotate which goes first, so that any drift of the machine hits all alike.
+        for (size_t k = 0; k < n; ++k) {
+            Program &p = programs[(i + k) % n];
+            const Run r = launch(o, p.exe);
+            if (!r.ok)
+                return 1;
+            p.runs.push_back(r);
+        }
     }
 
-    const Summary b = summarize(bare), p = summarize(program);
     std::printf("%s (%d runs each, interleaved, medians)\n", o.title.c_str(), o.runs);
     std::printf("  %-20s %8s %13s %8s %8s %8s %13s\n", "", "wall ms", "min..max", "CPU ms", "user",
                 "sys", "peak RSS MiB");
-    const auto row = [](const char *name, const Summary &s) {
+    std::vector<Summary> s;
+    for (const Program &p : programs) {
+        s.push_back(summarize(p.runs));
         char range[32];
-        std::snprintf(range, sizeof range, "%.1f..%.1f", s.wallMin, s.wallMax);
-        std::printf("  %-20s %8.1f %13s %8.1f %8.1f %8.1f %13.1f\n", name, s.wall, range, s.cpu,
-                    s.user, s.sys, s.rss);
-    };
-    row("bare Qt window", b);
-    row("KZ Pont, exercise 1", p);
+        std::snprintf(range, sizeof range, "%.1f..%.1f", s.back().wallMin, s.back().wallMax);
+        std::printf("  %-20s %8.1f %13s %8.1f %8.1f %8.1f %13.1f\n", p.label.c_str(), s.back().wall,
+                    range, s.back().cpu, s.back().user, s.back().sys, s.back().rss);
+    }
     const auto ratio = [](const char *name, double r) {
         std::printf("  ratio %-14s %8.2f   target <= 1.25: %s\n", name, r,
                     r <= 1.25 ? "met" : "MISSED");
     };
-    ratio("wall time", p.wall / b.wall);
-    ratio("CPU time", p.cpu / b.cpu);
-    ratio("peak memory", p.rss / b.rss);
+    ratio("wall time", s[1].wall / s[0].wall);
+    ratio("CPU time", s[1].cpu / s[0].cpu);
+    ratio("peak memory", s[1].rss / s[0].rss);
+    if (n > 2)
+        std::printf("  (the bare window with one label: %.2f wall, %.2f CPU, %.2f memory; KZ Pont "
+                    "against it: %.2f, %.2f, %.2f)\n",
+                    s[2].wall / s[0].wall, s[2].cpu / s[0].cpu, s[2].rss / s[0].rss,
+                    s[1].wall / s[2].wall, s[1].cpu / s[2].cpu, s[1].rss / s[2].rss);
     if (o.phaseRuns > 0)
-        printPhases(o);
+        printPhases(o, programs);
     return 0;
 }
