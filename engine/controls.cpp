@@ -141,6 +141,8 @@ QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleN
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setWordWrap(false);
+    // Texts a little wider than their cell are cut, not replaced by an ellipsis.
+    g->setTextElideMode(Qt::ElideNone);
     g->setTabKeyNavigation(false);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -56,15 +56,18 @@ QImage station(qreal dpr)
     p.fillRect(QRect(20, 23, 9, 1), BLACK);
     p.fillRect(QRect(4, 23, 2, 1), QColor(0, 160, 0));
 
-    // Keyboard in front, wider at the bottom, with rows of keys.
+    // Keyboard in front, wider at the bottom: black outline, white face, grey keys.
     for (int row = 0; row < 5; ++row) {
         const int inset = 4 - row;
-        p.fillRect(QRect(2 + inset, 28 + row, 30 - 2 * inset, 1), row == 4 ? DARK : WHITE);
+        const QRect line(2 + inset, 28 + row, 30 - 2 * inset, 1);
+        p.fillRect(line, BLACK);
+        if (row == 0 || row == 4)
+            continue;
+        p.fillRect(line.adjusted(1, 0, -1, 0), WHITE);
+        if (row % 2 == 1)
+            for (int x = line.left() + 2; x < line.right() - 1; x += 2)
+                p.fillRect(QRect(x, line.top(), 1, 1), DARK);
     }
-    p.fillRect(QRect(6, 28, 22, 1), BLACK);
-    for (int row = 0; row < 2; ++row)
-        for (int x = 7 - row; x < 27 + row; x += 2)
-            p.fillRect(QRect(x, 29 + 2 * row, 1, 1), DARK);
     return image;
 }
 
