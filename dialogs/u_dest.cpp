@@ -1,12 +1,103 @@
 #include "dialogs/u_dest.h"
 
+#include "engine/controls.h"
+#include "engine/global.h"
+#include "engine/u_avance.h"
+#include "pictures/artwork.h"
+#include "pictures/picture_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
 Tf_destination *f_destination = nullptr;
+
+CopyOutcome copyOutcome(int clicked, int source, int destination, bool ticked)
+{
+    const bool group = isGroupDestination(destination);
+    const bool forThisStation = clicked != source && (clicked == destination || group);
+    if (ticked != forThisStation)
+        return CopyOutcome::Refused;
+    if (!ticked)
+        return CopyOutcome::Closed;
+    return group ? CopyOutcome::Copied : CopyOutcome::Received;
+}
+
+bool decisionOpen(int phase, int destination, bool alreadyCopied)
+{
+    if (alreadyCopied)
+        return false;
+    return phase == PHASE_FINAL_SEGMENT || (phase > PHASE_SENT && isGroupDestination(destination));
+}
 
 Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
 {
+    using namespace controls;
     setObjectName(QStringLiteral("f_destination"));
+    setWindowTitle(QStringLiteral("Réception de la trame"));
+    setAccessibleName(windowTitle());
+    placeWindowOuter(this, 497, 95, 410, 119);
+    // A sizeable border: the design size is only the starting size.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+
+    Panel = panel(this, "Panel", 0, 0, 401, 89);
+    station1 = new PictureView(Panel);
+    station1->setObjectName(QStringLiteral("station1"));
+    station1->setAccessibleName(QStringLiteral("Station"));
+    station1->setGeometry(48, 0, 33, 33);
+    station1->setPicture(pictures::station(qApp->devicePixelRatio()));
+    edit1 = field(Panel, "edit1", 8, 34, 121, 21);
+    edit1->setEnabled(false);
+    copier =
+        checkBox(Panel, "copier", QStringLiteral("Copier la trame en mémoire"), 144, 12, 153, 17);
+    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 304, 8, 89, 25);
+    Label1 = label(Panel, "Label1", QStringLiteral("Trame reçue"), 192, 48);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &Tf_destination::BitBtn1Click);
+    FormCreate();
 }
 
-void Tf_destination::FormCreate() {}
-void Tf_destination::FormActivate() {}
-void Tf_destination::BitBtn1Click() {}
+void Tf_destination::FormCreate()
+{
+    trame = controls::frameRow(Panel, "trame", 10, 64, controls::LLC_CAPTION);
+    // Display only: no cell stands out as selected.
+    trame->setSelectionMode(QAbstractItemView::NoSelection);
+    trame->clearSelection();
+    trame->setEnabled(false);
+}
+
+// The tick of `copier` belongs to the main window, which sets it before each showing.
+void Tf_destination::FormActivate()
+{
+    const int c = global.clicked_station;
+    const bool open = decisionOpen(global.phase, global.dest_index, global.copied[c]);
+    Panel->setEnabled(open);
+    BitBtn1->setVisible(open);
+    move(global.main_left + 100, global.main_top + 100);
+    edit1->setText(global.station_table[0][c]);
+    controls::setCell(trame, 0, 0, global.station_table[1][global.dest_index]);
+    controls::setCell(trame, 1, 0, global.station_table[1][global.src_index]);
+}
+
+void Tf_destination::BitBtn1Click()
+{
+    const int c = global.clicked_station;
+    switch (copyOutcome(c, global.src_index, global.dest_index, copier->isChecked())) {
+    case CopyOutcome::Refused:
+        report_error(QStringLiteral("Vérifiez le destinataire (et l'expéditeur)"));
+        return;
+    case CopyOutcome::Received:
+        global.phase = PHASE_RECEIVED;
+        break;
+    case CopyOutcome::Copied:
+        global.copied[c] = true;
+        break;
+    case CopyOutcome::Closed:
+        break;
+    }
+    close();
+}

@@ -1,19 +1,141 @@
 #include "dialogs/u_hub.h"
 
+#include "engine/controls.h"
+#include "engine/global.h"
+#include "engine/u_avance.h"
+#include "pictures/artwork.h"
+#include "pictures/picture_view.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
 Tf_hub1 *f_hub1 = nullptr;
+
+namespace
+{
+
+const QColor GREEN(0, 128, 0);
+const QColor RED(255, 0, 0);
+const QColor SILVER(192, 192, 192);
+
+// The press zones of LEDs 1..8: x strictly between these bounds, y strictly between 20 and 40.
+const int LED_ZONE[9][2] = {{0, 0},     {38, 58},   {71, 91},   {133, 153}, {166, 186},
+                            {230, 250}, {262, 282}, {324, 344}, {357, 377}};
+
+} // namespace
+
+int ledAt(int x, int y)
+{
+    if (y <= 20 || y >= 40)
+        return 0;
+    for (int k = 1; k <= 8; ++k)
+        if (x > LED_ZONE[k][0] && x < LED_ZONE[k][1])
+            return k;
+    return 0;
+}
+
+int ledSquareLeft(int k)
+{
+    const int b = (k / 2) * 95;
+    return k % 2 == 1 ? b + 42 : b - 20;
+}
+
+LedCheck checkLeds(const std::uint8_t (&state)[9], const std::uint8_t (&expected)[9])
+{
+    for (int k = 1; k <= 7; k += 2)
+        if (state[k] != expected[k])
+            return LedCheck::WrongRx;
+    for (int k = 2; k <= 8; k += 2)
+        if (state[k] != expected[k])
+            return LedCheck::WrongTx;
+    return LedCheck::Right;
+}
 
 Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent), ownHub(layout.hub)
 {
+    using namespace controls;
     setWindowTitle(QString::fromUtf8(layout.caption));
+    setAccessibleName(windowTitle());
+    placeWindowOuter(this, layout.left, layout.top, layout.outerWidth, layout.outerHeight);
+    // A sizeable border: the design size is only the starting size.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+
+    Panel = panel(this, "Panel", 0, 0, layout.panel.width(), layout.panel.height());
+    Image1 = new PictureView(Panel);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Leds du hub"));
+    Image1->setGeometry(QRect(layout.image, QSize(417, 65)));
+    Image1->setPicture(pictures::ledPanel(qApp->devicePixelRatio()));
+    Label1 = label(Panel, "Label1", QStringLiteral("Cliquer  sur  les  leds  actives"),
+                   layout.label.x(), layout.label.y());
+    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), layout.button.x(),
+                          layout.button.y(), 121, 33);
+
+    connect(Image1, &PictureView::pressed, this,
+            [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
+    connect(BitBtn1, &QPushButton::clicked, this, &Tf_hub::BitBtn1Click);
 }
 
-void Tf_hub::FormActivate() {}
-void Tf_hub::Image1MouseDown(int, int) {}
-void Tf_hub::BitBtn1Click() {}
-void Tf_hub::paintLed(int, const QColor &) {}
+void Tf_hub::FormActivate()
+{
+    global.phase_at_hub = global.phase;
+}
 
-static const HubLayout HUB1_LAYOUT = {1, "Fonction du Hub 1", 3, 304, 439, 143, QSize(428, 113),
-                                      QPoint(8, 8), QPoint(40, 88), QPoint(232, 80)};
+void Tf_hub::Image1MouseDown(int x, int y)
+{
+    const int k = ledAt(x, y);
+    if (k == 0)
+        return;
+    std::uint8_t &lit = global.led_state[ownHub][k];
+    paintLed(k, lit == 1 ? SILVER : k % 2 == 1 ? GREEN : RED);
+    lit = lit == 1 ? 0 : 1;
+}
+
+void Tf_hub::BitBtn1Click()
+{
+    ++global.hub_click_count;
+    // The ring of the last hub_auto validations: a slot stays set only if its click was refused.
+    const int slot = global.hub_auto > 0 ? global.hub_click_count % global.hub_auto + 1 : 0;
+    if (slot > 0)
+        global.hub_manual[slot] = true;
+    switch (
+        checkLeds(global.led_state[global.current_hub], global.led_expected[global.current_hub])) {
+    case LedCheck::WrongRx:
+        report_error(QStringLiteral("Au moins une led RX est mal positionnée"));
+        return;
+    case LedCheck::WrongTx:
+        report_error(QStringLiteral("Au moins une led TX est mal positionnée"));
+        return;
+    case LedCheck::Right:
+        break;
+    }
+    if (slot > 0)
+        global.hub_manual[slot] = false;
+    if (global.phase == PHASE_SENT)
+        global.phase = PHASE_SOURCE_HUB;
+    if (global.phase == PHASE_BRIDGE)
+        global.phase = PHASE_FINAL_SEGMENT;
+    close();
+}
+
+void Tf_hub::paintLed(int k, const QColor &color)
+{
+    const int x1 = ledSquareLeft(k);
+    Image1->fillRect(x1, 24, x1 + 12, 36, color);
+}
+
+static const HubLayout HUB1_LAYOUT = {1,
+                                      "Fonction du Hub 1",
+                                      3,
+                                      304,
+                                      439,
+                                      143,
+                                      QSize(428, 113),
+                                      QPoint(8, 8),
+                                      QPoint(40, 88),
+                                      QPoint(232, 80)};
 
 Tf_hub1::Tf_hub1(QWidget *parent) : Tf_hub(HUB1_LAYOUT, parent)
 {

@@ -1,13 +1,96 @@
 #include "dialogs/u_source.h"
 
+#include "engine/controls.h"
+#include "engine/global.h"
+#include "engine/u_avance.h"
+#include "pictures/artwork.h"
+#include "pictures/picture_view.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
 Tf_Station_emettrice *f_Station_emettrice = nullptr;
 
 Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(parent)
 {
+    using namespace controls;
     setObjectName(QStringLiteral("f_Station_emettrice"));
+    setWindowTitle(QStringLiteral("Station émettrice"));
+    setAccessibleName(windowTitle());
+    placeWindow(this, 489, 86, 406, 340);
+
+    Panel = panel(this, "Panel", 0, 0, 409, 345);
+    station1 = new PictureView(Panel);
+    station1->setObjectName(QStringLiteral("station1"));
+    station1->setAccessibleName(QStringLiteral("Station"));
+    station1->setGeometry(64, 16, 33, 33);
+    station1->setPicture(pictures::station(qApp->devicePixelRatio()));
+    edit1 = field(Panel, "edit1", 24, 56, 121, 21);
+    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 32, 136, 121, 33);
+    Label2 = label(Panel, "Label2", QStringLiteral("Adresses connues ( en cache )"), 216, 5);
+    table_MAC = grid(Panel, "table_MAC", Label2->text(), 194, 25, 199, 240, 2, STATION_ROWS, 1, 1);
+    BitBtn2 = button(Panel, "BitBtn2", QStringLiteral("Copier l'adresse dans la trame"), 32, 224,
+                     153, 25);
+    Label1 = label(Panel, "Label1",
+                   QStringLiteral("Compléter la Trame à émettre  avec les adresses"), 24, 288);
+    trame = frameRow(Panel, "trame", 10, 312, QStringLiteral("Couches supérieures"));
+    trame->setSelectionMode(QAbstractItemView::ContiguousSelection);
+
+    connect(BitBtn2, &QPushButton::clicked, this, &Tf_Station_emettrice::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &Tf_Station_emettrice::BitBtn1Click);
+    FormCreate();
 }
 
-void Tf_Station_emettrice::FormCreate() {}
-void Tf_Station_emettrice::FormActivate() {}
-void Tf_Station_emettrice::BitBtn2Click() {}
-void Tf_Station_emettrice::BitBtn1Click() {}
+// The cache is a snapshot of the station table: it is never refilled.
+void Tf_Station_emettrice::FormCreate()
+{
+    table_MAC->setColumnWidth(0, table_MAC->width() - 106);
+    table_MAC->setColumnWidth(1, 98);
+    for (int c = 0; c <= 1; ++c)
+        for (int r = 0; r < STATION_ROWS; ++r)
+            controls::setCell(table_MAC, c, r, global.station_table[c][r]);
+}
+
+// Runs again when a refusal's message box closes: in phase 10 the frame starts over each time.
+void Tf_Station_emettrice::FormActivate()
+{
+    if (global.phase != PHASE_NEW) {
+        Panel->setEnabled(false);
+        return;
+    }
+    Panel->setEnabled(true);
+    move(global.main_left + 100, global.main_top + 100);
+    edit1->setText(global.station_table[0][global.src_index]);
+    controls::setCell(trame, 1, 0, QString());
+    controls::setCell(trame, 0, 0, QString());
+}
+
+void Tf_Station_emettrice::BitBtn2Click()
+{
+    const int c = trame->currentColumn();
+    if (c > 1) {
+        report_error(QStringLiteral("Ce champ ne doit pas contenir d'adresse MAC"));
+        return;
+    }
+    if (c < 0)
+        return;
+    controls::setCell(trame, c, 0, controls::cell(table_MAC, 1, table_MAC->currentRow()));
+}
+
+void Tf_Station_emettrice::BitBtn1Click()
+{
+    const QString wrong = QStringLiteral("Une adresse MAC est incorrecte");
+    if (controls::cell(trame, 0, 0) != controls::cell(table_MAC, 1, global.dest_index)) {
+        report_error(wrong);
+        return;
+    }
+    if (controls::cell(trame, 1, 0) != controls::cell(table_MAC, 1, global.src_index)) {
+        report_error(wrong);
+        return;
+    }
+    global.phase = PHASE_SENT;
+    close();
+}

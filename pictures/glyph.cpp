@@ -1,16 +1,60 @@
+// The check mark of the "Terminé" buttons: a green tick on a transparent background, and the
+// greyed, embossed twin that a disabled button shows. Each is drawn at 16 x 16 and at twice that
+// for high-density screens.
 #include "pictures/artwork.h"
-#include "pictures/canvas.h"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 
-namespace pictures {
+namespace pictures
+{
+
+namespace
+{
+
+QPainterPath tick()
+{
+    QPainterPath path;
+    path.moveTo(3.0, 8.5);
+    path.lineTo(6.5, 12.0);
+    path.lineTo(13.0, 4.0);
+    return path;
+}
+
+void stroke(QPainter &p, const QPointF &offset, const QColor &color)
+{
+    p.setPen(QPen(color, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick().translated(offset));
+}
+
+QPixmap glyph(int scale, bool enabled)
+{
+    QImage image(QSize(16, 16) * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (enabled) {
+        stroke(p, QPointF(0, 0), QColor(0, 128, 0));
+    } else {
+        // Engraved look: a white highlight one pixel down and right, the grey tick over it.
+        stroke(p, QPointF(1, 1), QColor(255, 255, 255));
+        stroke(p, QPointF(0, 0), QColor(128, 128, 128));
+    }
+    p.end();
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
 
 QIcon checkGlyph()
 {
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(canvas(QSize(16, 16), 1, QColor(0, 128, 0))), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(canvas(QSize(16, 16), 1, QColor(128, 128, 128))),
-                   QIcon::Disabled);
+    for (int scale : {1, 2}) {
+        icon.addPixmap(glyph(scale, true), QIcon::Normal);
+        icon.addPixmap(glyph(scale, false), QIcon::Disabled);
+    }
     return icon;
 }
 

@@ -1,0 +1,247 @@
+// The receiving-station dialog on its own: the copy decision for every kind of station and
+// destination, when the dialog lets the student decide, what it shows, and where it stands.
+#include "dialogs/u_dest.h"
+#include "engine/controls.h"
+#include "engine/global.h"
+#include "support/fixture.h"
+#include "support/stations.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <memory>
+
+using controls::cell;
+
+class TestDest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void copyDecision_data();
+    void copyDecision();
+    void decisionOpens_data();
+    void decisionOpens();
+    void showsTheClickedStationAndTheFrame_data();
+    void showsTheClickedStationAndTheFrame();
+    void activationLeavesTheTickAlone();
+    void placedFromTheMainWindowAtEveryActivation();
+    void modalDecision();
+
+private:
+    void showActive();
+
+    std::unique_ptr<FakeServices> fake;
+    Tf_destination *dialog = nullptr;
+};
+
+void TestDest::init()
+{
+    global = Global();
+    fillStationTable();
+    global.phase = PHASE_FINAL_SEGMENT;
+    global.src_index = 2;
+    global.dest_index = 5;
+    global.clicked_station = 5;
+    fake = std::make_unique<FakeServices>();
+    dialog = new Tf_destination;
+}
+
+void TestDest::cleanup()
+{
+    delete dialog;
+    dialog = nullptr;
+    fake.reset();
+}
+
+void TestDest::showActive()
+{
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+}
+
+void TestDest::copyDecision_data()
+{
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<bool>("ticked");
+    // "received": phase 60; "copied": the station's copy recorded; "closed": nothing changes;
+    // "refused": an error, the dialog stays open.
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("destination copies") << 5 << 5 << 2 << true << "received";
+    QTest::newRow("destination does not copy") << 5 << 5 << 2 << false << "refused";
+    QTest::newRow("frame to itself, not copied") << 3 << 3 << 3 << false << "closed";
+    QTest::newRow("frame to itself, copied") << 3 << 3 << 3 << true << "refused";
+    QTest::newRow("other station, not copied") << 5 << 4 << 2 << false << "closed";
+    QTest::newRow("sender, not copied") << 5 << 2 << 2 << false << "closed";
+    QTest::newRow("other station copies") << 5 << 4 << 2 << true << "refused";
+    QTest::newRow("sender copies") << 5 << 2 << 2 << true << "refused";
+    QTest::newRow("broadcast, sender does not copy") << 7 << 2 << 2 << false << "closed";
+    QTest::newRow("multicast, sender does not copy") << 8 << 6 << 6 << false << "closed";
+    QTest::newRow("broadcast, sender copies") << 7 << 2 << 2 << true << "refused";
+    QTest::newRow("broadcast, station copies") << 7 << 4 << 2 << true << "copied";
+    QTest::newRow("multicast, station copies") << 8 << 1 << 6 << true << "copied";
+    QTest::newRow("broadcast, station does not copy") << 7 << 3 << 2 << false << "refused";
+    QTest::newRow("multicast, station does not copy") << 8 << 5 << 4 << false << "refused";
+}
+
+void TestDest::copyDecision()
+{
+    QFETCH(int, destination);
+    QFETCH(int, clicked);
+    QFETCH(int, source);
+    QFETCH(bool, ticked);
+    QFETCH(QString, outcome);
+    global.dest_index = static_cast<std::uint8_t>(destination);
+    global.clicked_station = static_cast<std::uint8_t>(clicked);
+    global.src_index = static_cast<std::uint8_t>(source);
+    dialog->copier->setChecked(ticked);
+    showActive();
+    QVERIFY(dialog->BitBtn1->isVisible());
+    QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+
+    const bool refused = outcome == QLatin1String("refused");
+    QCOMPARE(int(global.phase),
+             outcome == QLatin1String("received") ? int(PHASE_RECEIVED) : int(PHASE_FINAL_SEGMENT));
+    for (int s = 1; s <= 6; ++s)
+        QCOMPARE(global.copied[s], s == clicked && outcome == QLatin1String("copied"));
+    QCOMPARE(dialog->isVisible(), refused);
+    QCOMPARE(int(global.error_count), refused ? 1 : 0);
+    QCOMPARE(fake->texts(),
+             refused ? QStringList{QStringLiteral("Vérifiez le destinataire (et l'expéditeur)")}
+                     : QStringList());
+    // A refusal leaves the box as the student left it.
+    QCOMPARE(dialog->copier->isChecked(), ticked);
+}
+
+void TestDest::decisionOpens_data()
+{
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<bool>("alreadyCopied");
+    QTest::addColumn<bool>("open");
+
+    QTest::newRow("unicast at 50") << 50 << 5 << false << true;
+    QTest::newRow("unicast at 40") << 40 << 5 << false << false;
+    QTest::newRow("unicast at 60") << 60 << 5 << false << false;
+    QTest::newRow("broadcast at 20") << 20 << 7 << false << false;
+    QTest::newRow("broadcast at 30") << 30 << 7 << false << true;
+    QTest::newRow("multicast at 40") << 40 << 8 << false << true;
+    QTest::newRow("broadcast at 50, copied") << 50 << 7 << true << false;
+    QTest::newRow("multicast at 30, copied") << 30 << 8 << true << false;
+    QTest::newRow("unicast at 50, copied") << 50 << 5 << true << false;
+}
+
+void TestDest::decisionOpens()
+{
+    QFETCH(int, phase);
+    QFETCH(int, destination);
+    QFETCH(bool, alreadyCopied);
+    QFETCH(bool, open);
+    global.phase = static_cast<std::uint8_t>(phase);
+    global.dest_index = static_cast<std::uint8_t>(destination);
+    global.clicked_station = 4;
+    global.copied[4] = alreadyCopied;
+    showActive();
+    QCOMPARE(dialog->Panel->isEnabled(), open);
+    QCOMPARE(dialog->BitBtn1->isVisible(), open);
+    QVERIFY(!dialog->trame->isEnabled());
+    QVERIFY(!dialog->edit1->isEnabled());
+}
+
+void TestDest::showsTheClickedStationAndTheFrame_data()
+{
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("cell0");
+    QTest::addColumn<QString>("cell1");
+    QTest::newRow("unicast") << 5 << 2 << 5 << "Machine 5"
+                             << "00-AA-00-95-A0-5D"
+                             << "00-C0-B0-08-31-A4";
+    QTest::newRow("broadcast") << 1 << 4 << 7 << "Machine 1"
+                               << "FF-FF-FF-FF-FF-FF"
+                               << "00-00-48-24-E5-9A";
+    QTest::newRow("multicast") << 6 << 3 << 8 << "Machine 6"
+                               << "03-00-00-00-00-01"
+                               << "00-10-2B-88-00-34";
+}
+
+void TestDest::showsTheClickedStationAndTheFrame()
+{
+    QFETCH(int, clicked);
+    QFETCH(int, source);
+    QFETCH(int, destination);
+    QFETCH(QString, label);
+    QFETCH(QString, cell0);
+    QFETCH(QString, cell1);
+    global.clicked_station = static_cast<std::uint8_t>(clicked);
+    global.src_index = static_cast<std::uint8_t>(source);
+    global.dest_index = static_cast<std::uint8_t>(destination);
+    showActive();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Réception de la trame"));
+    QCOMPARE(dialog->edit1->text(), label);
+    QCOMPARE(cell(dialog->trame, 0, 0), cell0);
+    QCOMPARE(cell(dialog->trame, 1, 0), cell1);
+    QCOMPARE(cell(dialog->trame, 2, 0), QString());
+    QCOMPARE(cell(dialog->trame, 3, 0), QStringLiteral(" Couches LLC et supérieures"));
+    QCOMPARE(cell(dialog->trame, 4, 0), QStringLiteral("FCS"));
+}
+
+void TestDest::activationLeavesTheTickAlone()
+{
+    for (bool ticked : {true, false}) {
+        dialog->copier->setChecked(ticked);
+        showActive();
+        QCOMPARE(dialog->copier->isChecked(), ticked);
+        dialog->close();
+    }
+}
+
+void TestDest::placedFromTheMainWindowAtEveryActivation()
+{
+    global.main_left = 150;
+    global.main_top = 200;
+    showActive();
+    QCOMPARE(dialog->pos(), QPoint(250, 300));
+    dialog->close();
+
+    global.main_left = 10;
+    global.main_top = 20;
+    global.phase = PHASE_RECEIVED;
+    dialog->showForReview();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QCOMPARE(dialog->pos(), QPoint(110, 120));
+}
+
+// As the main window uses it: shown modally, a refusal, then the right decision.
+void TestDest::modalDecision()
+{
+    bool openAfterRefusal = false;
+    whenModal<Tf_destination>([&](Tf_destination *) {
+        QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+        openAfterRefusal = dialog->isVisible();
+        dialog->copier->setChecked(true);
+        QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    dialog->copier->setChecked(false);
+    dialog->showForWork();
+    QVERIFY(openAfterRefusal);
+    QCOMPARE(int(global.error_count), 1);
+    QCOMPARE(int(global.phase), int(PHASE_RECEIVED));
+    QVERIFY(!dialog->isVisible());
+}
+
+QTEST_MAIN(TestDest)
+#include "test_dest.moc"
