@@ -71,6 +71,16 @@ template <class T> T medianOf(std::vector<T> v)
     return v[v.size() / 2];
 }
 
+// The q-quantile (0 to 1) by nearest rank: 0.5 the median, 1 the worst.
+qint64 quantileOf(std::vector<qint64> v, double q)
+{
+    if (v.empty())
+        return 0;
+    const size_t k = std::min(v.size() - 1, size_t(q * (v.size() - 1) + 0.5));
+    std::nth_element(v.begin(), v.begin() + k, v.end());
+    return v[k];
+}
+
 // One click in progress. A click whose dialog is open is suspended until the dialog closes.
 struct Click {
     QString kind;
@@ -309,30 +319,43 @@ double vmRssMiB()
 void printTables(const Table &before, const Table &after, int played)
 {
     std::printf("\nCost of one click, handling and repaint (microseconds; n = clicks measured)\n");
-    std::printf("%-62s %5s %8s %8s %6s | %8s %8s  after %d exercises\n", "kind", "n", "median",
-                "worst", "paints", "median", "worst", played);
+    std::printf("%-62s %5s %7s %7s %7s %6s | %7s %7s %7s  after %d exercises\n", "kind", "n",
+                "median", "p95", "worst", "paints", "median", "p95", "worst", played);
     bool metAll = true;
     qint64 worstMedian = 0;
+    std::pair<qint64, qint64> grown{0, 0};
+    QString grownKind;
     for (const QString &kind : before.order) {
         const Stats &b = before.stats.at(kind);
         const auto a = after.stats.find(kind);
-        const qint64 bm = medianOf(b.ns), bw = *std::max_element(b.ns.begin(), b.ns.end());
-        std::printf("%-62s %5zu %8.0f %8.0f %6d |", qPrintable(kind), b.ns.size(), bm / 1e3,
-                    bw / 1e3, medianOf(b.paints));
+        const qint64 bm = quantileOf(b.ns, 0.5);
+        std::printf("%-62s %5zu %7.0f %7.0f %7.0f %6d |", qPrintable(kind), b.ns.size(), bm / 1e3,
+                    quantileOf(b.ns, 0.95) / 1e3, quantileOf(b.ns, 1) / 1e3, medianOf(b.paints));
         qint64 am = 0;
         if (a != after.stats.end()) {
-            am = medianOf(a->second.ns);
-            const qint64 aw = *std::max_element(a->second.ns.begin(), a->second.ns.end());
-            std::printf(" %8.0f %8.0f", am / 1e3, aw / 1e3);
+            am = quantileOf(a->second.ns, 0.5);
+            std::printf(" %7.0f %7.0f %7.0f", am / 1e3, quantileOf(a->second.ns, 0.95) / 1e3,
+                        quantileOf(a->second.ns, 1) / 1e3);
         } else {
-            std::printf(" %8s %8s", "-", "-");
+            std::printf(" %7s %7s %7s", "-", "-", "-");
         }
         std::printf("\n");
         worstMedian = std::max({worstMedian, bm, am});
         metAll = metAll && bm < 2000000 && am < 2000000;
+        // A median that rose by half and by more than 0.1 ms counts as growth.
+        if (am > bm + bm / 2 && am - bm > 100000 && am - bm > grown.second - grown.first) {
+            grown = {bm, am};
+            grownKind = kind;
+        }
     }
     std::printf("Largest median: %.2f ms   target < 2 ms per click: %s\n", worstMedian / 1e6,
                 metAll ? "met" : "MISSED");
+    if (grownKind.isEmpty())
+        std::printf("No median grew after %d exercises   target no growth: met\n", played);
+    else
+        std::printf("Largest growth after %d exercises: %s, %.0f -> %.0f us   target no growth: "
+                    "MISSED\n",
+                    played, qPrintable(grownKind), grown.first / 1e3, grown.second / 1e3);
 }
 
 } // namespace
