@@ -307,7 +307,7 @@ void TPrincipale::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    QCoreApplication::exit(0);
+    platform::quit();
 }
 
 void TPrincipale::APropos1Click()
