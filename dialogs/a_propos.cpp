@@ -62,7 +62,7 @@ Tapropos::Tapropos(QWidget *parent)
 
     Version = label(Panel1, "Version", QStringLiteral("Version 1.3.7  janvier 2000"), 96, 8);
     Credits =
-        wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent Ethernet"),
+        wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent"),
                      88, 32, 158, 26);
     setBold(Credits);
     Label2 = wrappedLabel(Panel1, "Label2",

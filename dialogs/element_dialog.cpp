@@ -25,7 +25,9 @@ void ElementDialog::showForReview()
 
 bool ElementDialog::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // An activation queued while the dialog was shown may arrive after it has closed again:
+    // a hidden dialog is not being worked on, and its handler must not run.
+    if (event->type() == QEvent::WindowActivate && isVisible())
         FormActivate();
     return QDialog::event(event);
 }

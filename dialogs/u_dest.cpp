@@ -64,9 +64,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
 void Tf_destination::FormCreate()
 {
     trame = controls::frameRow(Panel, "trame", 10, 64, controls::LLC_CAPTION);
-    // Display only: no cell stands out as selected.
-    trame->setSelectionMode(QAbstractItemView::NoSelection);
-    trame->clearSelection();
+    controls::displayOnly(trame);
     trame->setEnabled(false);
 }
 

@@ -112,6 +112,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
                    QStringLiteral("Cliquer,  dans l'ordre,  sur chaque élément actif concerné"),
                    128, 48, 393, 16);
     setBold(Label3, 13);
+    fitText(Label3);
     Label3->setAutoFillBackground(true);
     QPalette yellow = Label3->palette();
     yellow.setColor(QPalette::Window, YELLOW);
@@ -131,6 +132,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
                                   "\"protocole\" Netbeui "),
                    168, 264);
     trame_gauche = frameRow(client, "trame_gauche", 112, 296, LLC_CAPTION);
+    displayOnly(trame_gauche);
     trame_gauche->hide();
 
     resultat = label(client, "resultat", QString(), 40, 352, 521, 33);
@@ -284,6 +286,7 @@ void TPrincipale::FIN()
         resultat->setText(QStringLiteral("TOUS LES EXERCICES ONT ETE TRAITES en ") +
                           formatElapsed(seconds));
         resultat->setAccessibleName(resultat->text());
+        controls::fitText(resultat);
         resultat->show();
         Nouveau->setEnabled(false);
     }
@@ -307,7 +310,7 @@ void TPrincipale::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    QCoreApplication::exit(0);
+    platform::quit();
 }
 
 void TPrincipale::APropos1Click()

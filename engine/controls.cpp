@@ -65,10 +65,23 @@ void setBold(QWidget *widget, int pixelSize)
 {
     QFont font = widget->font();
     font.setBold(true);
+    // An outline font of the same narrow build as the bitmap one, where there is one.
+    font.setFamilies({font.family(), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
     font.setStyleStrategy(QFont::ForceOutline);
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);
     widget->setFont(font);
+}
+
+void fitText(QLabel *label)
+{
+    QFont font = label->font();
+    while (font.pixelSize() > 8 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label->setFont(font);
 }
 
 void placeWindow(QWidget *window, int left, int top, int clientWidth, int clientHeight)
@@ -204,6 +217,14 @@ QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QS
     setCell(row, 3, 0, caption);
     setCell(row, 4, 0, QStringLiteral("FCS"));
     return row;
+}
+
+void displayOnly(QTableWidget *grid)
+{
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setCurrentItem(nullptr);
+    grid->clearSelection();
 }
 
 QString cell(const QTableWidget *grid, int column, int row)

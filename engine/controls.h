@@ -25,6 +25,8 @@ void installProgramFont();
 // Makes `widget`'s text bold (at `pixelSize` when given). The program's font has no bold face:
 // drawn from its outlines, it can be emboldened.
 void setBold(QWidget *widget, int pixelSize = 0);
+// Makes the label's font smaller, if need be, until its text fits its width.
+void fitText(QLabel *label);
 
 // The window frame the layouts were designed for: outer size = client size + these.
 constexpr int FRAME_WIDTH = 8;
@@ -55,6 +57,9 @@ QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleN
 // `caption` and cell 4 "FCS".
 QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption);
 extern const QString LLC_CAPTION; // " Couches LLC et supérieures"
+
+// A grid that only shows: no current cell, no selection, no focus.
+void displayOnly(QTableWidget *grid);
 
 QString cell(const QTableWidget *grid, int column, int row);
 void setCell(QTableWidget *grid, int column, int row, const QString &text);

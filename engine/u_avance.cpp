@@ -86,7 +86,7 @@ void Tf_avance::FormActivate()
 
 bool Tf_avance::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+    if ((event->type() == QEvent::WindowActivate && isVisible()) || event->type() == QEvent::Show)
         FormActivate();
     return QWidget::event(event);
 }

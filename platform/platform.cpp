@@ -58,6 +58,7 @@ public:
         std::fflush(nullptr);
         std::_Exit(0);
     }
+    void quit() override { QCoreApplication::exit(0); }
 
 private:
     std::mt19937 engine{5489u};
@@ -128,6 +129,11 @@ int random(int n)
 void endProcess()
 {
     current->endProcess();
+}
+
+void quit()
+{
+    current->quit();
 }
 
 } // namespace platform

@@ -35,6 +35,8 @@ public:
     virtual int random(int n) = 0;
     // Ends the process at once with status 0. A replacement may return: callers stop themselves.
     virtual void endProcess() = 0;
+    // Leaves the event loop: the program ends normally once its windows are closed.
+    virtual void quit() = 0;
 };
 
 // The services in force; the real ones unless a test installed others.
@@ -47,5 +49,6 @@ QDateTime now();
 void seedRandom();
 int random(int n);
 void endProcess();
+void quit();
 
 } // namespace platform

@@ -381,6 +381,7 @@ void TestCycle::quitAsksFirst()
     QCOMPARE(program.fake.boxes[0].title, QStringLiteral("Confirmation"));
     QCOMPARE(program.fake.boxes[0].text, QStringLiteral("Terminer ?"));
     QVERIFY(Principale->isVisible());
+    QCOMPARE(program.fake.quits, 0);
     QCOMPARE(global.phase, PHASE_SOURCE_HUB);
     QCOMPARE(global.error_count, 0);
     // Closing the window by its title bar asks the same; OK lets it close.
@@ -388,6 +389,7 @@ void TestCycle::quitAsksFirst()
     Principale->close();
     QCOMPARE(program.fake.boxes.size(), 2);
     QVERIFY(!Principale->isVisible());
+    QCOMPARE(program.fake.quits, 1);
 }
 
 void TestCycle::countersStopAtTheirLimit()
@@ -418,7 +420,7 @@ void TestCycle::aboutOpensModally()
         about->accept();
     });
     Principale->APropos1->trigger();
-    QVERIFY(seen);
+    QVERIFY2(seen, qPrintable(apropos->windowTitle()));
     QVERIFY(!apropos->isVisible());
 }
 

@@ -44,7 +44,7 @@ private:
 void TestDest::init()
 {
     global = Global();
-    fillStationTable();
+    useDefaultStationTable();
     global.phase = PHASE_FINAL_SEGMENT;
     global.src_index = 2;
     global.dest_index = 5;

@@ -48,7 +48,7 @@ private:
 void TestSource::init()
 {
     global = Global();
-    fillStationTable();
+    useDefaultStationTable();
     global.phase = PHASE_NEW;
     global.src_index = 2;
     global.dest_index = 5;

@@ -29,6 +29,7 @@ public:
     void seedRandom() override { ++seeds; }
     int random(int n) override;
     void endProcess() override { ++processEnds; }
+    void quit() override { ++quits; }
 
     QList<RecordedBox> boxes;
     // Answers given to boxes with a Cancel button, in order; Ok once they run out.
@@ -42,6 +43,7 @@ public:
     std::mt19937 engine{12345u};
     int seeds = 0;
     int processEnds = 0;
+    int quits = 0;
 
     int warnings() const;
     QString lastText() const { return boxes.isEmpty() ? QString() : boxes.last().text; }
