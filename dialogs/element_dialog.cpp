@@ -1,6 +1,8 @@
 #include "dialogs/element_dialog.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QWindow>
 
 ElementDialog::ElementDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -36,4 +38,17 @@ void ElementDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     FormActivate();
+}
+
+// Qt 6.4 connects the window's focus-object signal to the application at every activation and
+// never disconnects it: a dialog shown once per exercise would, after thousands of exercises,
+// call the same slot thousands of times on every focus change. Hiding the dialog drops them.
+void ElementDialog::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    static const bool leaking =
+        qApp->metaObject()->indexOfSlot("_q_updateFocusObject(QObject*)") >= 0;
+    if (QWindow *window = windowHandle(); leaking && window)
+        QObject::disconnect(window, SIGNAL(focusObjectChanged(QObject*)), qApp,
+                            SLOT(_q_updateFocusObject(QObject*)));
 }

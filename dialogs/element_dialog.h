@@ -21,4 +21,5 @@ protected:
     bool event(QEvent *event) override;
     // Showing runs the activation handler too, where the window system does not activate.
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 };

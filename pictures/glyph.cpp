@@ -50,11 +50,15 @@ QPixmap glyph(int scale, bool enabled)
 
 QIcon checkGlyph()
 {
-    QIcon icon;
-    for (int scale : {1, 2}) {
-        icon.addPixmap(glyph(scale, true), QIcon::Normal);
-        icon.addPixmap(glyph(scale, false), QIcon::Disabled);
-    }
+    // Drawn once; every completion button shares it.
+    static const QIcon icon = [] {
+        QIcon drawn;
+        for (int scale : {1, 2}) {
+            drawn.addPixmap(glyph(scale, true), QIcon::Normal);
+            drawn.addPixmap(glyph(scale, false), QIcon::Disabled);
+        }
+        return drawn;
+    }();
     return icon;
 }
 

@@ -4,6 +4,7 @@
 // desktop menu. Strokes are kept at least one device pixel wide so the small sizes stay legible.
 #include "pictures/artwork.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -113,12 +114,37 @@ QImage programIconImage(int size)
     return image;
 }
 
-QIcon programIcon()
+namespace
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
-    return icon;
-}
+// Draws the icon at the size asked for, when it is asked for: the window system may want only
+// one or two of the sizes, and drawing them all would slow the start.
+class ProgramIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawImage(rect, programIconImage(qMax(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(programIconImage(qMax(1, qMin(size.width(), size.height()))));
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return QSize(side, side);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            sizes << QSize(side, side);
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new ProgramIconEngine; }
+};
+} // namespace
+
+QIcon programIcon() { return QIcon(new ProgramIconEngine); }
 
 } // namespace pictures
