@@ -1,5 +1,6 @@
 #include "pictures/picture_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +13,12 @@ void PictureView::setPicture(const QImage &picture)
 {
     image = picture.convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(picture.devicePixelRatio());
+    changed();
+}
+
+void PictureView::changed()
+{
+    onScreenStale = true;
     update();
 }
 
@@ -43,7 +50,7 @@ void PictureView::fillRect(int x1, int y1, int x2, int y2, const QColor &color)
     for (int y = y1; y < y2; ++y)
         for (int x = x1; x < x2; ++x)
             plot(x, y, rgb);
-    update();
+    changed();
 }
 
 void PictureView::drawLine(int x1, int y1, int x2, int y2, const QColor &color)
@@ -76,7 +83,7 @@ void PictureView::drawLine(int x1, int y1, int x2, int y2, const QColor &color)
             }
         }
     }
-    update();
+    changed();
 }
 
 QColor PictureView::pixel(int x, int y) const
@@ -88,10 +95,66 @@ QColor PictureView::pixel(int x, int y) const
     return QColor(image.pixel(p));
 }
 
+void PictureView::setKeyPoints(const QHash<int, QPoint> &points)
+{
+    keyPoints = points;
+    setFocusPolicy(points.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+QList<int> PictureView::digitKeys(int n)
+{
+    static const int french[10] = {0,
+                                   Qt::Key_Ampersand,
+                                   Qt::Key_Eacute,
+                                   Qt::Key_QuoteDbl,
+                                   Qt::Key_Apostrophe,
+                                   Qt::Key_ParenLeft,
+                                   Qt::Key_Minus,
+                                   Qt::Key_Egrave,
+                                   Qt::Key_Underscore,
+                                   Qt::Key_Ccedilla};
+    if (n < 1 || n > 9)
+        return {};
+    return {Qt::Key_0 + n, french[n]};
+}
+
+// Device pixel d of the screen shows image pixel floor(d * scale / ratio), whose logical pixel is
+// floor(d / ratio): no blur, and the same pixel as the press mapping below.
+const QImage &PictureView::shown(qreal ratio)
+{
+    if (!onScreenStale && qFuzzyCompare(onScreen.devicePixelRatio(), ratio))
+        return onScreen;
+    const QSize logical = pictureSize();
+    const int width = int(std::ceil(logical.width() * ratio - 1e-9));
+    const int height = int(std::ceil(logical.height() * ratio - 1e-9));
+    const qreal step = image.devicePixelRatio() / ratio;
+    onScreen = QImage(width, height, QImage::Format_RGB32);
+    onScreen.setDevicePixelRatio(ratio);
+    for (int y = 0; y < height; ++y) {
+        const int sy = qMin(image.height() - 1, int(std::floor(y * step + 1e-9)));
+        const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(sy));
+        auto *to = reinterpret_cast<QRgb *>(onScreen.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            to[x] = from[qMin(image.width() - 1, int(std::floor(x * step + 1e-9)))];
+    }
+    onScreenStale = false;
+    return onScreen;
+}
+
 void PictureView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), image);
+    // The ratio of what is painted: the screen's, or that of a grab or a print.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (qFuzzyCompare(ratio, image.devicePixelRatio()) || image.isNull())
+        painter.drawImage(QPoint(0, 0), image);
+    else
+        painter.drawImage(QPoint(0, 0), shown(ratio));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)
@@ -104,4 +167,18 @@ void PictureView::mousePressEvent(QMouseEvent *event)
 void PictureView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     mousePressEvent(event);
+}
+
+void PictureView::keyPressEvent(QKeyEvent *event)
+{
+    // Shift stays allowed: a French keyboard needs it for the digits.
+    const auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const auto point = keyPoints.constFind(event->key());
+    if (point == keyPoints.constEnd() || (event->modifiers() & shortcut)) {
+        QWidget::keyPressEvent(event); // Enter, Escape, Tab... go on to the window
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit pressed(point->x(), point->y(), Qt::NoButton);
 }
