@@ -13,12 +13,6 @@ void PictureView::setPicture(const QImage &picture)
 {
     image = picture.convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(picture.devicePixelRatio());
-    changed();
-}
-
-void PictureView::changed()
-{
-    onScreenStale = true;
     update();
 }
 
@@ -50,7 +44,7 @@ void PictureView::fillRect(int x1, int y1, int x2, int y2, const QColor &color)
     for (int y = y1; y < y2; ++y)
         for (int x = x1; x < x2; ++x)
             plot(x, y, rgb);
-    changed();
+    update();
 }
 
 void PictureView::drawLine(int x1, int y1, int x2, int y2, const QColor &color)
@@ -83,7 +77,7 @@ void PictureView::drawLine(int x1, int y1, int x2, int y2, const QColor &color)
             }
         }
     }
-    changed();
+    update();
 }
 
 QColor PictureView::pixel(int x, int y) const
@@ -118,38 +112,13 @@ QList<int> PictureView::digitKeys(int n)
     return {Qt::Key_0 + n, french[n]};
 }
 
-// Device pixel d of the screen shows image pixel floor(d * scale / ratio), whose logical pixel is
-// floor(d / ratio): no blur, and the same pixel as the press mapping below.
-const QImage &PictureView::shown(qreal ratio)
-{
-    if (!onScreenStale && qFuzzyCompare(onScreen.devicePixelRatio(), ratio))
-        return onScreen;
-    const QSize logical = pictureSize();
-    const int width = int(std::ceil(logical.width() * ratio - 1e-9));
-    const int height = int(std::ceil(logical.height() * ratio - 1e-9));
-    const qreal step = image.devicePixelRatio() / ratio;
-    onScreen = QImage(width, height, QImage::Format_RGB32);
-    onScreen.setDevicePixelRatio(ratio);
-    for (int y = 0; y < height; ++y) {
-        const int sy = qMin(image.height() - 1, int(std::floor(y * step + 1e-9)));
-        const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(sy));
-        auto *to = reinterpret_cast<QRgb *>(onScreen.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            to[x] = from[qMin(image.width() - 1, int(std::floor(x * step + 1e-9)))];
-    }
-    onScreenStale = false;
-    return onScreen;
-}
-
 void PictureView::paintEvent(QPaintEvent *)
 {
+    // At a fractional ratio (1.5) the image, made at the next whole ratio, is scaled down by
+    // nearest pixels: no blur, and device pixel d shows logical pixel floor(d / ratio), the very
+    // pixel a press there reports.
     QPainter painter(this);
-    // The ratio of what is painted: the screen's, or that of a grab or a print.
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    if (qFuzzyCompare(ratio, image.devicePixelRatio()) || image.isNull())
-        painter.drawImage(QPoint(0, 0), image);
-    else
-        painter.drawImage(QPoint(0, 0), shown(ratio));
+    painter.drawImage(QPoint(0, 0), image);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);

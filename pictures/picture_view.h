@@ -3,9 +3,7 @@
 // image itself, pixel by pixel, so that what is drawn stays until it is drawn over. Lines follow
 // the usual raster rule: every pixel from the start point up to, but not including, the end point.
 // On a high-density screen each logical pixel is a dpr x dpr block, so drawings stay sharp and
-// cover exactly what they are meant to cover. At a fractional ratio (1.5) the picture is shown
-// pixel for pixel on the screen's grid, device pixel d showing logical pixel floor(d / ratio):
-// the very pixel a press there reports.
+// cover exactly what they are meant to cover.
 // A picture given key points takes the keyboard focus: each of those keys is a press at its
 // point, so the owner's click handling serves the keyboard too.
 #pragma once
@@ -53,10 +51,6 @@ protected:
 
 private:
     void plot(int x, int y, QRgb rgb);
-    void changed();
-    const QImage &shown(qreal ratio);
     QImage image;
-    QImage onScreen; // the picture resampled for a ratio that is not its own
-    bool onScreenStale = true;
     QHash<int, QPoint> keyPoints;
 };
