@@ -72,6 +72,7 @@ Tf_pont::Tf_pont(QWidget *parent) : ElementDialog(parent)
     Panel = controls::panel(this, "Panel", 0, 0, 505, 305);
 
     GroupBox3 = groupBox(Panel, "GroupBox3", QString(), 0, 0, 506, 185);
+    GroupBox3->setAccessibleName(QStringLiteral("Tables d'adresses du pont"));
     Label1 = controls::label(GroupBox3, "Label1", QStringLiteral("Table associée au port gauche"),
                              24, 12);
     Label2 = controls::label(GroupBox3, "Label2", QStringLiteral("Table associée au port droit"),

@@ -52,10 +52,12 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
     station1->setPicture(pictures::station(qApp->devicePixelRatio()));
     edit1 = field(Panel, "edit1", 8, 34, 121, 21);
     edit1->setEnabled(false);
+    edit1->setAccessibleName(QStringLiteral("Station qui reçoit la trame"));
     copier =
         checkBox(Panel, "copier", QStringLiteral("Copier la trame en mémoire"), 144, 12, 153, 17);
     BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 304, 8, 89, 25);
     Label1 = label(Panel, "Label1", QStringLiteral("Trame reçue"), 192, 48);
+    QWidget::setTabOrder(copier, BitBtn1);
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tf_destination::BitBtn1Click);
     FormCreate();

@@ -19,9 +19,33 @@ const QColor GREEN(0, 128, 0);
 const QColor RED(255, 0, 0);
 const QColor SILVER(192, 192, 192);
 
+const QString LED_HELP =
+    QStringLiteral("Cliquer sur les leds, ou au clavier : touches 1 à 8 pour allumer ou éteindre "
+                   "la led 1 à 8.\n"
+                   "Leds impaires : RX, leds paires : TX ; 1 et 2 : port 1, 3 et 4 : port 2, "
+                   "5 et 6 : port 3, 7 et 8 : port 4.");
+
 // The press zones of LEDs 1..8: x strictly between these bounds, y strictly between 20 and 40.
 const int LED_ZONE[9][2] = {{0, 0},     {38, 58},   {71, 91},   {133, 153}, {166, 186},
                             {230, 250}, {262, 282}, {324, 344}, {357, 377}};
+
+// What a screen reader says of the panel: the LEDs lit on it, as painted (green or red), then
+// how to work it by keyboard.
+void describeLeds(PictureView *panel)
+{
+    QStringList lit;
+    for (int k = 1; k <= 8; ++k) {
+        const QColor shown = panel->pixel(ledSquareLeft(k) + 6, 30);
+        if (shown == GREEN || shown == RED)
+            lit << QStringLiteral("%1 du port %2")
+                       .arg(k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX"))
+                       .arg((k + 1) / 2);
+    }
+    const QString state = lit.isEmpty()
+                              ? QStringLiteral("Toutes les leds sont éteintes")
+                              : QStringLiteral("Leds allumées : ") + lit.join(QStringLiteral(", "));
+    panel->setAccessibleDescription(state + QStringLiteral(".\n") + LED_HELP);
+}
 
 } // namespace
 
@@ -65,13 +89,23 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
     Panel = panel(this, "Panel", 0, 0, layout.panel.width(), layout.panel.height());
     Image1 = new PictureView(Panel);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Leds du hub"));
+    Image1->setAccessibleName(QStringLiteral("Panneau des leds du Hub %1").arg(ownHub));
     Image1->setGeometry(QRect(layout.image, QSize(417, 65)));
     Image1->setPicture(pictures::ledPanel(qApp->devicePixelRatio()));
+    // Keys 1..8 press LEDs 1..8 at the centre of their zones.
+    QHash<int, QPoint> keys;
+    for (int k = 1; k <= 8; ++k)
+        for (int key : PictureView::digitKeys(k))
+            keys.insert(key, QPoint((LED_ZONE[k][0] + LED_ZONE[k][1]) / 2, 30));
+    Image1->setKeyPoints(keys);
+    Image1->setToolTip(LED_HELP);
     Label1 = label(Panel, "Label1", QStringLiteral("Cliquer  sur  les  leds  actives"),
                    layout.label.x(), layout.label.y());
     BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), layout.button.x(),
                           layout.button.y(), 121, 33);
+
+    QWidget::setTabOrder(Image1, BitBtn1);
+    describeLeds(Image1);
 
     connect(Image1, &PictureView::pressed, this,
             [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
@@ -124,6 +158,7 @@ void Tf_hub::paintLed(int k, const QColor &color)
 {
     const int x1 = ledSquareLeft(k);
     Image1->fillRect(x1, 24, x1 + 12, 36, color);
+    describeLeds(Image1);
 }
 
 static const HubLayout HUB1_LAYOUT = {1,

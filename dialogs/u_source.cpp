@@ -38,6 +38,12 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
                    QStringLiteral("Compléter la Trame à émettre  avec les adresses"), 24, 288);
     trame = frameRow(Panel, "trame", 10, 312, QStringLiteral("Couches supérieures"));
     trame->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    edit1->setAccessibleName(QStringLiteral("Station émettrice"));
+    // Reading order: the cache under its title at the top, then the left column, then the frame.
+    QWidget::setTabOrder(table_MAC, edit1);
+    QWidget::setTabOrder(edit1, BitBtn1);
+    QWidget::setTabOrder(BitBtn1, BitBtn2);
+    QWidget::setTabOrder(BitBtn2, trame);
 
     connect(BitBtn2, &QPushButton::clicked, this, &Tf_Station_emettrice::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &Tf_Station_emettrice::BitBtn1Click);

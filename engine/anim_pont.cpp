@@ -49,6 +49,25 @@ const int PORT_CABLE[3][5] = {{0, 0, 0, 0, 0}, {0, 1, 2, 3, 7}, {0, 8, 4, 5, 6}}
 const int STATION_X[7][2] = {{0, 0},     {15, 39},   {75, 99},  {134, 158},
                              {324, 348}, {386, 410}, {444, 468}};
 
+// The keyboard's way into the diagram: each key presses the centre of its element's click band.
+QHash<int, QPoint> diagramKeys()
+{
+    QHash<int, QPoint> keys;
+    for (int s = 1; s <= 6; ++s)
+        for (int key : PictureView::digitKeys(s))
+            keys.insert(key, QPoint((STATION_X[s][0] + STATION_X[s][1]) / 2, (146 + 171) / 2));
+    keys.insert(Qt::Key_G, QPoint((37 + 174) / 2, (86 + 104) / 2));
+    keys.insert(Qt::Key_D, QPoint((313 + 453) / 2, (86 + 104) / 2));
+    keys.insert(Qt::Key_P, QPoint((184 + 309) / 2, (22 + 64) / 2));
+    return keys;
+}
+
+const QString DIAGRAM_HELP = QStringLiteral("Cliquer sur les éléments du réseau, ou au clavier :\n"
+                                            "1 à 6 : stations 1 à 6\n"
+                                            "G : Hub 1 (à gauche)\n"
+                                            "D : Hub 2 (à droite)\n"
+                                            "P : Pont");
+
 const QColor BLUE(0, 0, 255);
 const QColor RED(255, 0, 0);
 const QColor YELLOW(255, 255, 0);
@@ -85,6 +104,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
 
     QMenuBar *menu = menuBar();
     menu->setObjectName(QStringLiteral("MainMenu1"));
+    menu->setAccessibleName(QStringLiteral("Menu"));
     Nouveau = menu->addAction(QStringLiteral("Nouveau"));
     Nouveau->setObjectName(QStringLiteral("Nouveau"));
     APropos1 = menu->addAction(QStringLiteral("A propos"));
@@ -104,6 +124,8 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     Edit1 = field(client, "Edit1", 160, 16, 121, 21);
     Label2 = label(client, "Label2", QStringLiteral("vers"), 288, 24);
     Edit2 = field(client, "Edit2", 312, 16, 121, 21);
+    Edit1->setAccessibleName(QStringLiteral("Station émettrice"));
+    Edit2->setAccessibleName(QStringLiteral("Destination"));
     for (QLineEdit *edit : {Edit1, Edit2}) {
         setBold(edit);
         edit->setEnabled(false);
@@ -124,6 +146,9 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     Image1->setGeometry(72, 72, 489, 185);
     Image1->setCursor(Qt::CrossCursor);
     Image1->setPicture(pictures::diagram(qApp->devicePixelRatio()));
+    Image1->setKeyPoints(diagramKeys());
+    Image1->setToolTip(DIAGRAM_HELP);
+    Image1->setAccessibleDescription(DIAGRAM_HELP);
     connect(Image1, &PictureView::pressed, this,
             [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
 

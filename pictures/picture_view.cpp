@@ -1,5 +1,6 @@
 #include "pictures/picture_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -88,10 +89,41 @@ QColor PictureView::pixel(int x, int y) const
     return QColor(image.pixel(p));
 }
 
+void PictureView::setKeyPoints(const QHash<int, QPoint> &points)
+{
+    keyPoints = points;
+    setFocusPolicy(points.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+QList<int> PictureView::digitKeys(int n)
+{
+    static const int french[10] = {0,
+                                   Qt::Key_Ampersand,
+                                   Qt::Key_Eacute,
+                                   Qt::Key_QuoteDbl,
+                                   Qt::Key_Apostrophe,
+                                   Qt::Key_ParenLeft,
+                                   Qt::Key_Minus,
+                                   Qt::Key_Egrave,
+                                   Qt::Key_Underscore,
+                                   Qt::Key_Ccedilla};
+    if (n < 1 || n > 9)
+        return {};
+    return {Qt::Key_0 + n, french[n]};
+}
+
 void PictureView::paintEvent(QPaintEvent *)
 {
+    // At a fractional ratio (1.5) the image, made at the next whole ratio, is scaled down by
+    // nearest pixels: no blur, and device pixel d shows logical pixel floor(d / ratio), the very
+    // pixel a press there reports.
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), image);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)
@@ -104,4 +136,18 @@ void PictureView::mousePressEvent(QMouseEvent *event)
 void PictureView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     mousePressEvent(event);
+}
+
+void PictureView::keyPressEvent(QKeyEvent *event)
+{
+    // Shift stays allowed: a French keyboard needs it for the digits.
+    const auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const auto point = keyPoints.constFind(event->key());
+    if (point == keyPoints.constEnd() || (event->modifiers() & shortcut)) {
+        QWidget::keyPressEvent(event); // Enter, Escape, Tab... go on to the window
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit pressed(point->x(), point->y(), Qt::NoButton);
 }

@@ -4,10 +4,15 @@
 // the usual raster rule: every pixel from the start point up to, but not including, the end point.
 // On a high-density screen each logical pixel is a dpr x dpr block, so drawings stay sharp and
 // cover exactly what they are meant to cover.
+// A picture given key points takes the keyboard focus: each of those keys is a press at its
+// point, so the owner's click handling serves the keyboard too.
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QWidget>
 
 class PictureView : public QWidget
@@ -28,15 +33,24 @@ public:
     // The colour of a logical pixel (its top-left device pixel).
     QColor pixel(int x, int y) const;
 
+    // Keys (Qt::Key values) that press the picture at a point; a picture with keys takes focus.
+    void setKeyPoints(const QHash<int, QPoint> &points);
+    // The keys that type digit n (1..9): the digit itself, and on a French keyboard the unshifted
+    // key of the top row that carries it (&, é, ", ', (, -, è, _, ç).
+    static QList<int> digitKeys(int n);
+
 signals:
+    // A mouse press, or a key press at its point (button Qt::NoButton).
     void pressed(int x, int y, Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void plot(int x, int y, QRgb rgb);
     QImage image;
+    QHash<int, QPoint> keyPoints;
 };
