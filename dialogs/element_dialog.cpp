@@ -49,6 +49,6 @@ void ElementDialog::hideEvent(QHideEvent *event)
     static const bool leaking =
         qApp->metaObject()->indexOfSlot("_q_updateFocusObject(QObject*)") >= 0;
     if (QWindow *window = windowHandle(); leaking && window)
-        QObject::disconnect(window, SIGNAL(focusObjectChanged(QObject*)), qApp,
-                            SLOT(_q_updateFocusObject(QObject*)));
+        QObject::disconnect(window, SIGNAL(focusObjectChanged(QObject *)), qApp,
+                            SLOT(_q_updateFocusObject(QObject *)));
 }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace controls
@@ -57,7 +58,8 @@ void installProgramFont()
                           QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
         font.setStyleHint(QFont::SansSerif);
     }
-    font.setPixelSize(11); // 8 points on the 96-dpi screens the layouts were drawn for
+    // 8 points on the 96-dpi screens the layouts were drawn for; Tahoma is a little wider.
+    font.setPixelSize(dense ? 10 : 11);
     QApplication::setFont(font);
 }
 
@@ -142,11 +144,33 @@ QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text,
     return b;
 }
 
+namespace
+{
+// A caption wider than its fixed box (a wider fallback font) is drawn smaller, not cut.
+void shrinkToFit(QAbstractButton *button)
+{
+    const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
+    QStyle *style = button->style();
+    const int room =
+        button->width() -
+        style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
+                           nullptr, button) -
+        style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing
+                                 : QStyle::PM_CheckBoxLabelSpacing,
+                           nullptr, button);
+    QFont font = button->font();
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(button->text()) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    button->setFont(font);
+}
+} // namespace
+
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
                     int h)
 {
     auto *c = named(new QCheckBox(text, parent), name, text);
     c->setGeometry(x, y, w, h);
+    shrinkToFit(c);
     return c;
 }
 
@@ -155,6 +179,7 @@ QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text
 {
     auto *r = named(new QRadioButton(text, parent), name, text);
     r->setGeometry(x, y, w, h);
+    shrinkToFit(r);
     return r;
 }
 

@@ -145,6 +145,9 @@ public:
 };
 } // namespace
 
-QIcon programIcon() { return QIcon(new ProgramIconEngine); }
+QIcon programIcon()
+{
+    return QIcon(new ProgramIconEngine);
+}
 
 } // namespace pictures
