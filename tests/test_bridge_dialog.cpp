@@ -8,6 +8,7 @@
 #include "pictures/picture_view.h"
 #include "support/fake_services.h"
 #include "support/fixture.h"
+#include "support/stations.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -31,20 +32,7 @@ const QString EMISSION = QStringLiteral("Décision d'émission incorrecte");
 void setUpGlobal(int src, int dest)
 {
     global = Global();
-    const char *macs[] = {"",
-                          "00-C0-B0-69-16-25",
-                          "00-C0-B0-08-31-A4",
-                          "00-10-2B-88-00-34",
-                          "00-00-48-24-E5-9A",
-                          "00-AA-00-95-A0-5D",
-                          "00-F0-00-6A-11-74",
-                          "FF-FF-FF-FF-FF-FF",
-                          "03-00-00-00-00-01",
-                          "00-35-8A-96-01-42",
-                          "00-35-8A-96-01-43"};
-    global.station_table[1][0] = QStringLiteral("adresses MAC");
-    for (int row = 1; row < STATION_ROWS; ++row)
-        global.station_table[1][row] = QString::fromLatin1(macs[row]);
+    useDefaultStationTable();
     global.src_index = std::uint8_t(src);
     global.dest_index = std::uint8_t(dest);
     global.ttl_value = QStringLiteral("99");
