@@ -16,7 +16,7 @@
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 #include "support/fixture.h"
 #include "support/student.h"
 

@@ -1,11 +1,11 @@
 #include "dialogs/U_pont.h"
 
-#include "dialogs/bridge_rules.h"
-#include "engine/controls.h"
+#include "core/bridge_rules.h"
+#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 #include "platform/platform.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // Created hidden at start-up; the main menu shows it modally as often as asked.
 #include "dialogs/a_propos.h"
 
-#include "engine/controls.h"
+#include "widgets/controls.h"
 #include "pictures/artwork.h"
 
 #include <QFont>

@@ -3,9 +3,9 @@
 // and keeps them; it stays on top and refuses every close request until the program ends.
 #include "dialogs/u_MACs.h"
 
-#include "engine/controls.h"
+#include "widgets/controls.h"
 #include "engine/global.h"
-#include "engine/settings.h"
+#include "core/settings.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "dialogs/u_hub.h"
 
-#include "engine/controls.h"
+#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 
 #include <QApplication>
 #include <QLabel>

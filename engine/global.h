@@ -4,35 +4,13 @@
 // 1..16, exercises 1..20): index 0 is unused where the numbering starts at 1.
 #pragma once
 
+#include "core/exercise_list.h"
+#include "core/network.h"
+
 #include <QDateTime>
 #include <QString>
 
 #include <cstdint>
-
-// Phase values: how far the frame of the current exercise has gone.
-enum : std::uint8_t {
-    PHASE_STARTUP = 0,
-    PHASE_NEW = 10,
-    PHASE_SENT = 20,
-    PHASE_SOURCE_HUB = 30,
-    PHASE_BRIDGE = 40,
-    PHASE_FINAL_SEGMENT = 50,
-    PHASE_RECEIVED = 60,
-};
-
-// Destination numbers beyond the six stations.
-enum : std::uint8_t { DEST_BROADCAST = 7, DEST_MULTICAST = 8 };
-
-// Rows of the station table beyond the destinations.
-enum : int { ROW_BRIDGE_LEFT = 9, ROW_BRIDGE_RIGHT = 10, STATION_ROWS = 11 };
-
-constexpr int MAX_EXERCISES = 20;
-constexpr int MAX_HUB_AUTO = 16;
-
-struct ExerciseEntry {
-    std::uint8_t source = 0;
-    std::uint8_t destination = 0;
-};
 
 struct Global {
     std::uint8_t phase = 0;
@@ -73,19 +51,6 @@ struct Global {
 
 extern Global global;
 
-// Network facts shared by several windows.
-inline bool isLeftStation(int station)
-{
-    return station >= 1 && station <= 3;
-}
-inline bool isRightStation(int station)
-{
-    return station >= 4 && station <= 6;
-}
-inline bool isGroupDestination(int destination)
-{
-    return destination == DEST_BROADCAST || destination == DEST_MULTICAST;
-}
 // Counters of the run stop at their largest value instead of wrapping to 0.
 inline void countUp(std::uint16_t &counter)
 {

@@ -1,7 +1,7 @@
 #include "engine/u_avance.h"
 
 #include "engine/anim_pont.h"
-#include "engine/controls.h"
+#include "widgets/controls.h"
 #include "engine/global.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,6 @@
 // Fuzz target: the exercise-list reader over arbitrary bytes; every entry it keeps must name a
 // source 1..6 and a different destination 1..7, and at most 20 are kept.
-#include "engine/exercise_list.h"
+#include "core/exercise_list.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // Fuzz target: the settings reader over arbitrary bytes, every kind of read on the keys the
 // program uses and on names taken from the input.
-#include "engine/settings.h"
+#include "core/settings.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // The learning bridge's decisions on plain tables: the table update check, the destination
 // analysis, the emission decision, the commit of the learned entry, the ageing, and the whole
 // completion with its order of refusals.
-#include "dialogs/bridge_rules.h"
-#include "engine/global.h"
+#include "core/bridge_rules.h"
+#include "core/network.h"
 
 #include <QtTest>
 

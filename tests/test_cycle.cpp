@@ -5,10 +5,10 @@
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
 #include "engine/anim_pont.h"
-#include "engine/elapsed.h"
+#include "core/series_time.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 #include "support/fixture.h"
 
 #include <QAction>

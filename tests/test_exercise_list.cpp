@@ -1,6 +1,6 @@
 // The exercise-list reader: which lines become imposed exercises, where the list and the file
 // end, the 20-entry limit, and files that are not lists at all.
-#include "engine/exercise_list.h"
+#include "core/exercise_list.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -9,7 +9,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 #include "support/fixture.h"
 #include "support/student.h"
 

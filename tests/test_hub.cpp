@@ -6,7 +6,7 @@
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "pictures/artwork.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 #include "support/fake_services.h"
 
 #include <QLabel>

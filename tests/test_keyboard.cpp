@@ -9,10 +9,10 @@
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
 #include "engine/anim_pont.h"
-#include "engine/controls.h"
+#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 #include "platform/platform.h"
 #include "support/fixture.h"
 

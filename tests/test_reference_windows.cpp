@@ -3,9 +3,9 @@
 // controls, texts that fit, and closing with OK or Enter).
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
-#include "engine/controls.h"
+#include "widgets/controls.h"
 #include "engine/global.h"
-#include "engine/settings.h"
+#include "core/settings.h"
 
 #include <QCloseEvent>
 #include <QFile>

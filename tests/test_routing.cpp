@@ -6,10 +6,10 @@
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
 #include "engine/anim_pont.h"
-#include "engine/controls.h"
+#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 #include "support/fixture.h"
 #include "support/student.h"
 

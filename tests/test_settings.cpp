@@ -1,6 +1,6 @@
 // The settings reader: text, integer and flag values as a Windows initialisation file gives
 // them, damaged and huge files, opening files, and finding the settings file whatever its case.
-#include "engine/settings.h"
+#include "core/settings.h"
 
 #include <QElapsedTimer>
 #include <QFile>

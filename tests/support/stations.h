@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/global.h"
-#include "engine/settings.h"
+#include "core/settings.h"
 
 inline void useDefaultStationTable()
 {

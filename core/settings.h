@@ -6,7 +6,7 @@
 // UTF-16 when they start with a byte-order mark.
 #pragma once
 
-#include "engine/global.h"
+#include "core/network.h"
 
 #include <QByteArray>
 #include <QHash>

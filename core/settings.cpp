@@ -2,7 +2,7 @@
 // a section line selects the table that the following key lines fill, so reading stays linear
 // in the size of the file whatever its shape (binary data, huge lines, huge section names).
 // Values are stored ready to use (trimmed, unquoted, cut); the typed readers only convert them.
-#include "engine/settings.h"
+#include "core/settings.h"
 
 #include <QDir>
 #include <QFile>

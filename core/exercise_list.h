@@ -4,9 +4,17 @@
 // other lines are skipped; at most 20 entries are kept; a Ctrl-Z where a line begins ends the file.
 #pragma once
 
-#include "engine/global.h"
+#include "core/network.h"
 
 #include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+struct ExerciseEntry {
+    std::uint8_t source = 0;
+    std::uint8_t destination = 0;
+};
 
 struct ExerciseListReading {
     ExerciseEntry entries[MAX_EXERCISES + 1]; // 1-based

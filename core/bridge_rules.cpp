@@ -1,6 +1,6 @@
-#include "dialogs/bridge_rules.h"
+#include "core/bridge_rules.h"
 
-#include "engine/global.h"
+#include "core/network.h"
 
 #include <algorithm>
 #include <iterator>

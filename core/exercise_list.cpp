@@ -1,7 +1,7 @@
 // The exercise-list reader. It walks the bytes once, line by line, without copying lines; each
 // line is judged on byte codes alone ("0" to "9" are consecutive), so the encoding of the file
 // does not matter. A digit "0" names no station: such a line is skipped like any other misfit.
-#include "engine/exercise_list.h"
+#include "core/exercise_list.h"
 
 const QString EXERCISE_FILE = QStringLiteral("pontexos.kz");
 

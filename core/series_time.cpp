@@ -1,4 +1,4 @@
-#include "engine/elapsed.h"
+#include "core/series_time.h"
 
 QString formatElapsed(qint64 seconds)
 {

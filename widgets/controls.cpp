@@ -1,4 +1,4 @@
-#include "engine/controls.h"
+#include "widgets/controls.h"
 
 #include "pictures/artwork.h"
 

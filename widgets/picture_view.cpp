@@ -1,4 +1,4 @@
-#include "pictures/picture_view.h"
+#include "widgets/picture_view.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
