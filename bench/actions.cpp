@@ -16,9 +16,9 @@
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
-#include "widgets/picture_view.h"
 #include "support/fixture.h"
 #include "support/student.h"
+#include "widgets/picture_view.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "dialogs/U_pont.h"
 
 #include "core/bridge_rules.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
-#include "widgets/picture_view.h"
 #include "platform/platform.h"
+#include "widgets/controls.h"
+#include "widgets/picture_view.h"
 
 #include <QApplication>
 #include <QGroupBox>

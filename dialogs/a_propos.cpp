@@ -2,8 +2,8 @@
 // Created hidden at start-up; the main menu shows it modally as often as asked.
 #include "dialogs/a_propos.h"
 
-#include "widgets/controls.h"
 #include "pictures/artwork.h"
+#include "widgets/controls.h"
 
 #include <QFont>
 #include <QFrame>
@@ -61,9 +61,8 @@ Tapropos::Tapropos(QWidget *parent)
     ProgramIcon->setAccessibleName(QStringLiteral("KZ Pont"));
 
     Version = label(Panel1, "Version", QStringLiteral("Version 1.3.7  janvier 2000"), 96, 8);
-    Credits =
-        wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent"),
-                     88, 32, 158, 26);
+    Credits = wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent"), 88,
+                           32, 158, 26);
     setBold(Credits);
     Label2 = wrappedLabel(Panel1, "Label2",
                           QStringLiteral("Vos remarques sont les bienvenues : confiez-les à "

@@ -3,9 +3,9 @@
 // and keeps them; it stays on top and refuses every close request until the program ends.
 #include "dialogs/u_MACs.h"
 
-#include "widgets/controls.h"
-#include "engine/global.h"
 #include "core/settings.h"
+#include "engine/global.h"
+#include "widgets/controls.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "dialogs/u_dest.h"
 
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
+#include "widgets/controls.h"
 #include "widgets/picture_view.h"
 
 #include <QApplication>

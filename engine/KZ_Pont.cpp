@@ -8,10 +8,10 @@
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
 #include "engine/anim_pont.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 

@@ -1,20 +1,20 @@
 #include "engine/anim_pont.h"
 
+#include "core/exercise_list.h"
+#include "core/series_time.h"
+#include "core/settings.h"
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_dest.h"
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
-#include "widgets/controls.h"
-#include "core/series_time.h"
-#include "core/exercise_list.h"
 #include "engine/global.h"
-#include "core/settings.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
-#include "widgets/picture_view.h"
 #include "platform/platform.h"
+#include "widgets/controls.h"
+#include "widgets/picture_view.h"
 
 #include <QApplication>
 #include <QCheckBox>

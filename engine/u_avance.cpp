@@ -1,9 +1,9 @@
 #include "engine/u_avance.h"
 
 #include "engine/anim_pont.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "platform/platform.h"
+#include "widgets/controls.h"
 
 #include <QAction>
 #include <QCheckBox>

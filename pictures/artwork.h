@@ -6,7 +6,8 @@
 #include <QIcon>
 #include <QImage>
 
-namespace pictures {
+namespace pictures
+{
 
 // The network diagram of the main window, 487 x 183, without its cables.
 QImage diagram(qreal dpr = 1.0);

@@ -2,13 +2,13 @@
 // buttons, radio choices, "Terminé", and what the tables, the phase and the error count show
 // afterwards; also its layout and the bridge picture.
 #include "dialogs/U_pont.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "pictures/artwork.h"
-#include "widgets/picture_view.h"
 #include "support/fake_services.h"
 #include "support/fixture.h"
 #include "support/stations.h"
+#include "widgets/controls.h"
+#include "widgets/picture_view.h"
 
 #include <QGroupBox>
 #include <QLabel>

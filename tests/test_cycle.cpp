@@ -1,15 +1,15 @@
 // The exercise cycle through the real windows: new exercises, the random draw, the progress
 // window, the end of an exercise and of a series, the error count, quitting. The phases are
 // driven through the shared state where the diagram would move them.
+#include "core/series_time.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
 #include "engine/anim_pont.h"
-#include "core/series_time.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
-#include "widgets/picture_view.h"
 #include "support/fixture.h"
+#include "widgets/picture_view.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // The receiving-station dialog on its own: the copy decision for every kind of station and
 // destination, when the dialog lets the student decide, what it shows, and where it stands.
 #include "dialogs/u_dest.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "support/fixture.h"
 #include "support/stations.h"
+#include "widgets/controls.h"
 
 #include <QCheckBox>
 #include <QLabel>

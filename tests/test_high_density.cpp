@@ -9,9 +9,9 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
-#include "widgets/picture_view.h"
 #include "support/fixture.h"
 #include "support/student.h"
+#include "widgets/picture_view.h"
 
 #include <QApplication>
 #include <QCheckBox>

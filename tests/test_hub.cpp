@@ -6,8 +6,8 @@
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "pictures/artwork.h"
-#include "widgets/picture_view.h"
 #include "support/fake_services.h"
+#include "widgets/picture_view.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -9,12 +9,12 @@
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
 #include "engine/anim_pont.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
-#include "widgets/picture_view.h"
 #include "platform/platform.h"
 #include "support/fixture.h"
+#include "widgets/controls.h"
+#include "widgets/picture_view.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

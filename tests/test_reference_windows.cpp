@@ -1,11 +1,11 @@
 // The two reference windows: the MAC address window (its addresses from the settings file of the
 // working directory, its place and frame, its refusal to close) and the About dialog (its
 // controls, texts that fit, and closing with OK or Enter).
+#include "core/settings.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
-#include "core/settings.h"
+#include "widgets/controls.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -2,10 +2,10 @@
 // frame by clicking cells and the copy button, the acceptance of the frame, refusals (and the
 // fresh start they cause), and how working and review showings treat the window.
 #include "dialogs/u_source.h"
-#include "widgets/controls.h"
 #include "engine/global.h"
 #include "support/fixture.h"
 #include "support/stations.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // that build a window on its own without running start-up.
 #pragma once
 
-#include "engine/global.h"
 #include "core/settings.h"
+#include "engine/global.h"
 
 inline void useDefaultStationTable()
 {
