@@ -135,19 +135,18 @@ Outcome complete(const Completion &input, const std::function<int()> &drawAgeing
     return outcome;
 }
 
-QString refusalMessage(Step step)
+Refusal refusalOf(Step step)
 {
     switch (step) {
     case Step::TableUpdate:
-        return QStringLiteral("Les tables ne sont pas correctement mises à jour");
+        return Refusal::TablesNotUpdated;
     case Step::Analysis:
-        return QStringLiteral("Adresses mal analysées");
+        return Refusal::AddressesMisread;
     case Step::Emission:
-        return QStringLiteral("Décision d'émission incorrecte");
     case Step::Done:
         break;
     }
-    return QString();
+    return Refusal::WrongEmission;
 }
 
 } // namespace bridge

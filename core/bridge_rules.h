@@ -4,6 +4,8 @@
 // writes the outcome back; nothing here touches a window or the shared state.
 #pragma once
 
+#include "core/refusals.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -97,7 +99,7 @@ struct Outcome {
 // ageing amount and is called once, on success only.
 Outcome complete(const Completion &input, const std::function<int()> &drawAgeing);
 
-// The refusal message of a step ("" for Done).
-QString refusalMessage(Step step);
+// The refusal of a step that refused (not Done).
+Refusal refusalOf(Step step);
 
 } // namespace bridge

@@ -199,7 +199,7 @@ void Tf_pont::TermineClick()
     const bridge::Outcome outcome = bridge::complete(
         input, [] { return bridge::AGEING_BASE + platform::random(bridge::AGEING_SPREAD); });
     if (outcome.step != bridge::Step::Done) {
-        report_error(bridge::refusalMessage(outcome.step));
+        report_error(bridge::refusalOf(outcome.step));
         return;
     }
     writeTable(table_gauche, outcome.left);

@@ -88,7 +88,7 @@ void Tf_destination::BitBtn1Click()
     const int c = global.clicked_station;
     switch (copyOutcome(c, global.src_index, global.dest_index, copier->isChecked())) {
     case CopyOutcome::Refused:
-        report_error(QStringLiteral("Vérifiez le destinataire (et l'expéditeur)"));
+        report_error(Refusal::CheckReceiver);
         return;
     case CopyOutcome::Received:
         global.phase = PHASE_RECEIVED;

@@ -137,10 +137,10 @@ void Tf_hub::BitBtn1Click()
     switch (
         checkLeds(global.led_state[global.current_hub], global.led_expected[global.current_hub])) {
     case LedCheck::WrongRx:
-        report_error(QStringLiteral("Au moins une led RX est mal positionnée"));
+        report_error(Refusal::WrongRxLed);
         return;
     case LedCheck::WrongTx:
-        report_error(QStringLiteral("Au moins une led TX est mal positionnée"));
+        report_error(Refusal::WrongTxLed);
         return;
     case LedCheck::Right:
         break;

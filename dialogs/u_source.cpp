@@ -78,7 +78,7 @@ void Tf_Station_emettrice::BitBtn2Click()
 {
     const int c = trame->currentColumn();
     if (c > 1) {
-        report_error(QStringLiteral("Ce champ ne doit pas contenir d'adresse MAC"));
+        report_error(Refusal::NoAddressInThisCell);
         return;
     }
     if (c < 0)
@@ -88,13 +88,9 @@ void Tf_Station_emettrice::BitBtn2Click()
 
 void Tf_Station_emettrice::BitBtn1Click()
 {
-    const QString wrong = QStringLiteral("Une adresse MAC est incorrecte");
-    if (controls::cell(trame, 0, 0) != controls::cell(table_MAC, 1, global.dest_index)) {
-        report_error(wrong);
-        return;
-    }
-    if (controls::cell(trame, 1, 0) != controls::cell(table_MAC, 1, global.src_index)) {
-        report_error(wrong);
+    if (controls::cell(trame, 0, 0) != controls::cell(table_MAC, 1, global.dest_index) ||
+        controls::cell(trame, 1, 0) != controls::cell(table_MAC, 1, global.src_index)) {
+        report_error(Refusal::WrongAddress);
         return;
     }
     global.phase = PHASE_SENT;

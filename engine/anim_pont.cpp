@@ -349,7 +349,7 @@ void TPrincipale::Image1MouseDown(int x, int y)
 {
     if (y >= 86 && y <= 104) {
         if (x < 0 || !hub_clicked(static_cast<quint16>(x)))
-            report_error(QStringLiteral("Ce n'est pas le moment de traiter ce hub"));
+            report_error(Refusal::NotTimeForHub);
         return;
     }
     if (y >= 146 && y <= 171) {
@@ -383,7 +383,7 @@ void TPrincipale::station_clicked()
     if (global.phase <= PHASE_NEW) {
         global.phase = PHASE_NEW;
         if (c != s) {
-            report_error(QStringLiteral("Ce n'est pas la station émettrice"));
+            report_error(Refusal::NotTheSender);
             return;
         }
         f_Station_emettrice->BitBtn2->setVisible(true);
@@ -413,7 +413,7 @@ void TPrincipale::station_clicked()
             f_destination->showForWork();
             return;
         }
-        report_error(QStringLiteral("Ce n'est pas le moment de traiter cette station"));
+        report_error(Refusal::NotTimeForStation);
         return;
     }
 
@@ -425,7 +425,7 @@ void TPrincipale::station_clicked()
             f_destination->showForWork();
         } else {
             if (!isGroupDestination(d) && d != c) {
-                report_error(QStringLiteral("Ce n'est pas le moment de traiter cette station"));
+                report_error(Refusal::NotTimeForStation);
                 return;
             }
             f_destination->copier->setChecked(false);
@@ -544,7 +544,7 @@ bool auto_hub_pass()
 void TPrincipale::bridge_clicked()
 {
     if (global.phase < PHASE_SOURCE_HUB) {
-        report_error(QStringLiteral("Ce n'est pas le moment de traiter le Pont"));
+        report_error(Refusal::NotTimeForBridge);
         return;
     }
     const bool done = f_avance->_Pont->isChecked();

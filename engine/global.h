@@ -6,6 +6,7 @@
 
 #include "core/exercise_list.h"
 #include "core/network.h"
+#include "core/refusals.h"
 
 #include <QDateTime>
 #include <QString>
@@ -26,6 +27,7 @@ struct Global {
     bool first_exercise = false;
     QDateTime start_time;
     std::uint16_t error_count = 0;
+    RefusalTally refusals; // what the error count is made of
 
     bool dest_diff_src = false;
     std::uint8_t freq_multi = 0;

@@ -22,6 +22,8 @@ Tf_avance::Tf_avance(QWidget *parent)
     setObjectName(QStringLiteral("f_avance"));
     setWindowTitle(QStringLiteral("Avancement. ex 1"));
     placeWindowOuter(this, 461, 303, 178, 232);
+    // A teacher hovering over the error count sees its tally even when another window is active.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Panel1"));
@@ -76,6 +78,10 @@ void Tf_avance::writeErrorCount()
 {
     label_erreurs->setText(QStringLiteral("Cumul erreurs = %1").arg(global.error_count));
     label_erreurs->setAccessibleName(label_erreurs->text());
+    // The teacher's view of what the count is made of; screen readers take it as the description.
+    const QString tally = global.refusals.summary();
+    Panel1->setToolTip(tally);
+    label_erreurs->setToolTip(tally);
 }
 
 void Tf_avance::FormActivate()
@@ -100,14 +106,14 @@ void Tf_avance::closeEvent(QCloseEvent *event)
 void Tf_avance::emetteurClick()
 {
     if (emetteur->isChecked())
-        report_error(QStringLiteral("L'émetteur doit émettre !"));
+        report_error(Refusal::SenderMustSend);
     emetteur->setChecked(false);
 }
 
 void Tf_avance::destinataireClick()
 {
     if (destinataire->isChecked() && global.src_index != global.dest_index) {
-        report_error(QStringLiteral("Vérifiez le destinataire (et l'expéditeur)"));
+        report_error(Refusal::CheckReceiver);
         destinataire->setChecked(false);
     }
     if (destinataire->isChecked() && global.src_index == global.dest_index &&
@@ -123,7 +129,7 @@ void Tf_avance::fin_traitementClick()
         return student->isChecked() != program->isChecked();
     };
     if (!oneTick(Hub1, _hub1) || !oneTick(Hub2, _hub2) || !oneTick(destinataire, _destinataire)) {
-        report_error(QStringLiteral("Une et une seule coche par ligne"));
+        report_error(Refusal::OneTickPerRow);
         return;
     }
     platform::messageBox(platform::BoxKind::Information,
@@ -133,10 +139,11 @@ void Tf_avance::fin_traitementClick()
     Principale->FIN();
 }
 
-void report_error(const QString &message)
+void report_error(Refusal refusal)
 {
+    global.refusals.count(refusal, global.error_count);
     countUp(global.error_count);
     if (f_avance)
         f_avance->writeErrorCount();
-    platform::messageBox(platform::BoxKind::Warning, message);
+    platform::messageBox(platform::BoxKind::Warning, refusalMessage(refusal));
 }

@@ -4,6 +4,8 @@
 // path by which every window refuses a student's action.
 #pragma once
 
+#include "core/refusals.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -48,6 +50,6 @@ protected:
 
 extern Tf_avance *f_avance;
 
-// Counts one error, shows the count, and shows `message` in a warning box; returns once it is
-// closed.
-void report_error(const QString &message);
+// Counts one error, shows the count and the tally of refusals, and shows the refusal's message in
+// a warning box; returns once it is closed.
+void report_error(Refusal refusal);

@@ -419,10 +419,11 @@ void TestBridgeRules::groupDestinationsNeedNeither()
 
 void TestBridgeRules::messages()
 {
-    QCOMPARE(bridge::refusalMessage(Step::TableUpdate),
+    QCOMPARE(refusalMessage(bridge::refusalOf(Step::TableUpdate)),
              QStringLiteral("Les tables ne sont pas correctement mises à jour"));
-    QCOMPARE(bridge::refusalMessage(Step::Analysis), QStringLiteral("Adresses mal analysées"));
-    QCOMPARE(bridge::refusalMessage(Step::Emission),
+    QCOMPARE(refusalMessage(bridge::refusalOf(Step::Analysis)),
+             QStringLiteral("Adresses mal analysées"));
+    QCOMPARE(refusalMessage(bridge::refusalOf(Step::Emission)),
              QStringLiteral("Décision d'émission incorrecte"));
 }
 

@@ -11,6 +11,7 @@
 #include "support/fixture.h"
 #include "widgets/picture_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -72,6 +73,7 @@ private slots:
     void nextExerciseStartsClean();
     void quitAsksFirst();
     void countersStopAtTheirLimit();
+    void errorTallyInTheTooltip();
     void aboutOpensModally();
 };
 
@@ -408,6 +410,37 @@ void TestCycle::countersStopAtTheirLimit()
     finishExercise();
     Principale->Nouveau->trigger();
     QCOMPARE(global.exercise_number, 65535);
+}
+
+void TestCycle::errorTallyInTheTooltip()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    const auto tally = [] {
+        const QString tip = f_avance->Panel1->toolTip();
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(f_avance->Panel1);
+        return spoken && spoken->text(QAccessible::Description) == tip ? tip : QStringLiteral("?");
+    };
+    QCOMPARE(tally(), QStringLiteral("Aucune erreur"));
+
+    const auto clickDiagram = [](int x, int y) {
+        QTest::mouseClick(Principale->Image1, Qt::LeftButton, {}, QPoint(x, y));
+    };
+    clickDiagram(336, 158); // station 4, not the sender
+    click(f_avance->emetteur);
+    clickDiagram(246, 40); // the bridge, at phase 10
+    clickDiagram(27, 158); // station 1
+    click(f_avance->emetteur);
+    QCOMPARE(tally(), QStringLiteral("2 × L'émetteur doit émettre !\n"
+                                     "2 × Ce n'est pas la station émettrice\n"
+                                     "1 × Ce n'est pas le moment de traiter le Pont"));
+    QCOMPARE(f_avance->label_erreurs->toolTip(), tally());
+
+    // The tally stops with the error count.
+    global.error_count = 65534;
+    click(f_avance->emetteur);
+    click(f_avance->emetteur);
+    QVERIFY(tally().startsWith(QStringLiteral("3 × L'émetteur doit émettre !\n")));
 }
 
 void TestCycle::aboutOpensModally()
