@@ -1,4 +1,4 @@
-// The About dialog: the program's icon, version and credits on a bevelled panel, and "OK".
+// The About dialog: icon, version, copyright and licence on a bevelled panel, and "OK".
 // Created hidden at start-up; the main menu shows it modally as often as asked.
 #include "dialogs/a_propos.h"
 
@@ -61,16 +61,16 @@ Tapropos::Tapropos(QWidget *parent)
     ProgramIcon->setAccessibleName(QStringLiteral("KZ Pont"));
 
     Version = label(Panel1, "Version", QStringLiteral("Version 1.3.7  janvier 2000"), 96, 8);
-    Credits = wrappedLabel(Panel1, "Credits", QStringLiteral("KZ Pont : le pont transparent"), 88,
+    Credits = wrappedLabel(Panel1, "Credits", QStringLiteral("© 2026 les auteurs de KZ Pont"), 88,
                            32, 158, 26);
     setBold(Credits);
     Label2 = wrappedLabel(Panel1, "Label2",
-                          QStringLiteral("Vos remarques sont les bienvenues : confiez-les à "
-                                         "votre professeur."),
+                          QStringLiteral("Logiciel libre sous licence GNU GPL, version 3 "
+                                         "ou ultérieure."),
                           32, 80, 188, 26);
     Comments = wrappedLabel(Panel1, "Comments",
-                            QStringLiteral("Logiciel libre : ses sources sont conservées dans "
-                                           "l'établissement."),
+                            QStringLiteral("Sans aucune garantie. La licence est jointe "
+                                           "au programme."),
                             56, 128, 169, 26);
     Label1 = label(Panel1, "Label1",
                    QStringLiteral("Merci aux élèves et aux professeurs qui l'ont essayé."), 8, 168);

@@ -1,6 +1,9 @@
 // Makes the screenshots of the documentation from the real program: plays exercise 2 -> 5 of the
 // example files up to the bridge, and lays each window's picture at its place on a desktop.
-// Usage: kz_screenshots OUTPUT_DIR (run with QT_QPA_PLATFORM=offscreen, any QT_SCALE_FACTOR).
+// Usage: kz_screenshots OUTPUT_DIR (run with QT_QPA_PLATFORM=offscreen, any QT_SCALE_FACTOR);
+// kz_screenshots --guide OUTPUT_DIR makes the guide's pictures instead (guide_pictures.cpp).
+#include "screenshots.h"
+
 #include "dialogs/U_pont.h"
 #include "dialogs/u_MACs.h"
 #include "dialogs/u_dest.h"
@@ -27,6 +30,23 @@ QByteArray readExample(const char *name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+} // namespace
+
+QImage framedWindow(QWidget *window)
+{
+    const qreal dpr = qApp->devicePixelRatio();
+    const QRect frame(QPoint(0, 0), window->size() + QSize(8, 27));
+    QImage image(frame.size() * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    QPainter painter(&image);
+    painter.fillRect(frame, QColor(212, 208, 200));
+    painter.fillRect(QRect(QPoint(4, 4), QSize(frame.width() - 8, 19)), QColor(10, 36, 106));
+    painter.setPen(Qt::white);
+    painter.drawText(QPoint(8, 18), window->windowTitle());
+    painter.drawPixmap(QPoint(4, 23), window->grab());
+    return image;
+}
+
 // Each window's picture at its place, with a plain title bar, on a grey desktop.
 QImage desktop(const QList<QWidget *> &windows)
 {
@@ -35,23 +55,16 @@ QImage desktop(const QList<QWidget *> &windows)
     image.setDevicePixelRatio(dpr);
     image.fill(QColor(58, 110, 165));
     QPainter painter(&image);
-    for (QWidget *w : windows) {
-        const QRect frame(w->pos(), w->size() + QSize(8, 27));
-        painter.fillRect(frame, QColor(212, 208, 200));
-        painter.fillRect(QRect(frame.topLeft() + QPoint(4, 4), QSize(frame.width() - 8, 19)),
-                         QColor(10, 36, 106));
-        painter.setPen(Qt::white);
-        painter.drawText(frame.topLeft() + QPoint(8, 18), w->windowTitle());
-        painter.drawPixmap(frame.topLeft() + QPoint(4, 23), w->grab());
-    }
+    for (QWidget *w : windows)
+        painter.drawImage(w->pos(), framedWindow(w));
     return image;
 }
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--guide") == 0)
+        return makeGuidePictures(QString::fromLocal8Bit(argv[2]));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     ProgramFixture program(readExample("kz_pont.INI"), readExample("pontexos.kz"));
     if (!program.started())

@@ -241,6 +241,11 @@ void TestReferenceWindows::aboutDialogControls()
     QVERIFY(dialog.Panel1->frameShape() != QFrame::NoFrame);
     QVERIFY(!dialog.ProgramIcon->pixmap().isNull());
     QVERIFY(dialog.ProgramIcon->hasScaledContents());
+    // The copyright holder names no person; the licence and its lack of warranty are stated.
+    QCOMPARE(dialog.Credits->text(), QStringLiteral("© 2026 les auteurs de KZ Pont"));
+    QCOMPARE(dialog.Label2->text(),
+             QStringLiteral("Logiciel libre sous licence GNU GPL, version 3 ou ultérieure."));
+    QVERIFY(dialog.Comments->text().startsWith(QStringLiteral("Sans aucune garantie.")));
     for (const QLabel *credit : {dialog.Credits, dialog.Label2, dialog.Comments, dialog.Label1}) {
         QVERIFY(!credit->text().isEmpty());
         QVERIFY(!credit->text().contains(u'@')); // no e-mail address

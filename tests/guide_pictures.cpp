@@ -1,0 +1,132 @@
+// The guide's pictures, made from the real program. A student who knows the answers plays a series
+// of two exercises: 2 -> 5, where the frame crosses the whole network, then 1 -> 2, where the
+// bridge filters it. Each element dialog is photographed as it stands filled in, at the moment its
+// completion button is pressed; the start of the series, the frame's path and the end of the
+// series are photographed between the exercises. The names are those the guide links to.
+#include "screenshots.h"
+
+#include "dialogs/U_pont.h"
+#include "dialogs/u_MACs.h"
+#include "dialogs/u_dest.h"
+#include "dialogs/u_hub.h"
+#include "dialogs/u_hub2.h"
+#include "dialogs/u_source.h"
+#include "engine/anim_pont.h"
+#include "engine/u_avance.h"
+#include "support/fixture.h"
+#include "support/student.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QHash>
+#include <QPushButton>
+
+namespace
+{
+
+// Saves a window's picture when one of the watched buttons is pressed, under the name given.
+class Photographer : public QObject
+{
+public:
+    explicit Photographer(const QString &dir) : dir(dir) {}
+
+    void watch(QPushButton *button, QWidget *window, const QString &name)
+    {
+        shots.insert(button, {window, name});
+        wanted.append(name);
+        button->installEventFilter(this);
+    }
+    void forget() { shots.clear(); }
+
+    void save(const QImage &image, const QString &name)
+    {
+        if (image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")))
+            made.append(name);
+        else
+            unsaved.append(name);
+    }
+
+    // The pictures asked for and not made, whether a save failed or a button was never pressed.
+    QStringList failures() const
+    {
+        QStringList missing = unsaved;
+        for (const QString &name : wanted)
+            if (!made.contains(name))
+                missing.append(name);
+        missing.removeDuplicates();
+        return missing;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto shot = shots.constFind(watched);
+            if (shot != shots.cend())
+                save(framedWindow(shot->window), shot->name);
+        }
+        return false;
+    }
+
+private:
+    struct Shot {
+        QWidget *window;
+        QString name;
+    };
+    QString dir;
+    QHash<QObject *, Shot> shots;
+    QStringList wanted;
+    QStringList made;
+    QStringList unsaved;
+};
+
+// The three windows shown from start-up, on the corner of the desktop that they cover.
+QImage startScreen()
+{
+    const QList<QWidget *> windows{Principale, AdressesMAC, f_avance};
+    QRect covered;
+    for (QWidget *w : windows)
+        covered |= QRect(w->pos(), framedWindow(w).deviceIndependentSize().toSize());
+    const QSize size(covered.right() + 9, covered.bottom() + 9);
+    return desktop(windows).copy(QRect(QPoint(0, 0), size * qApp->devicePixelRatio()));
+}
+
+} // namespace
+
+int makeGuidePictures(const QString &dir)
+{
+    ProgramFixture program(defaultSettings(), QByteArray("2 5\r\n1 2\r\nFIN\r\n"));
+    if (!program.started() || !QDir().mkpath(dir))
+        return 1;
+    Photographer camera(dir);
+
+    // Exercise 1, 2 -> 5: the windows at the start, then each dialog filled in.
+    camera.save(startScreen(), QStringLiteral("bureau"));
+    camera.watch(f_Station_emettrice->BitBtn1, f_Station_emettrice, QStringLiteral("emettrice"));
+    camera.watch(f_hub1->BitBtn1, f_hub1, QStringLiteral("hub1"));
+    camera.watch(f_pont->Termine, f_pont, QStringLiteral("pont"));
+    camera.watch(f_hub2->BitBtn1, f_hub2, QStringLiteral("hub2"));
+    camera.watch(f_destination->BitBtn1, f_destination, QStringLiteral("reception"));
+    camera.watch(f_avance->fin_traitement, f_avance, QStringLiteral("avancement"));
+    if (!student::playExercise())
+        return 1;
+    camera.save(framedWindow(Principale), QStringLiteral("chemin"));
+
+    // Exercise 2, 1 -> 2: the bridge knows station 2 on the left and filters; hub 2 takes no
+    // part. Some minutes go by, so that the end of the series shows a time.
+    camera.forget();
+    camera.watch(f_pont->Termine, f_pont, QStringLiteral("pont-filtre"));
+    camera.watch(f_avance->fin_traitement, f_avance, QStringLiteral("avancement-filtre"));
+    Principale->Nouveau->trigger();
+    program.fake.clock = program.fake.clock.addSecs(4 * 60 + 35);
+    if (!student::playExercise())
+        return 1;
+    camera.save(framedWindow(Principale), QStringLiteral("fin-serie"));
+
+    const QStringList failures = camera.failures();
+    for (const QString &name : failures)
+        qWarning("guide picture not made: %s", qPrintable(name));
+    return failures.isEmpty() ? 0 : 1;
+}

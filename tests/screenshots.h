@@ -1,0 +1,17 @@
+// Shared by the screenshot tool's modes: a window drawn with its caption, a desktop of windows,
+// and the guide's pictures.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// The window's picture under a plain title bar that carries its caption.
+QImage framedWindow(QWidget *window);
+// Each window framed at its place on a plain desktop.
+QImage desktop(const QList<QWidget *> &windows);
+
+// Plays a short series and saves the guide's pictures into `dir`; 0 when all were made.
+int makeGuidePictures(const QString &dir);
