@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -148,9 +150,28 @@ QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text,
 
 namespace
 {
-// A caption wider than its fixed box (a wider fallback font) is drawn smaller, not cut.
-void shrinkToFit(QAbstractButton *button)
+// The caption spacing of check boxes and radio buttons, over the application's style.
+class CaptionStyle : public QProxyStyle
 {
+public:
+    CaptionStyle() : QProxyStyle(QApplication::style()->name()) { setParent(qApp); }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing)
+            return CAPTION_SPACING;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+// Gives the caption its spacing; a caption still wider than its fixed box (a wider fallback
+// font) is drawn smaller, not cut.
+void fitCaption(QAbstractButton *button)
+{
+    static QPointer<CaptionStyle> captionStyle;
+    if (!captionStyle)
+        captionStyle = new CaptionStyle;
+    button->setStyle(captionStyle);
     const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
     QStyle *style = button->style();
     const int room =
@@ -172,7 +193,7 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int 
 {
     auto *c = named(new QCheckBox(text, parent), name, text);
     c->setGeometry(x, y, w, h);
-    shrinkToFit(c);
+    fitCaption(c);
     return c;
 }
 
@@ -181,7 +202,7 @@ QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text
 {
     auto *r = named(new QRadioButton(text, parent), name, text);
     r->setGeometry(x, y, w, h);
-    shrinkToFit(r);
+    fitCaption(r);
     return r;
 }
 

@@ -29,6 +29,10 @@ void setBold(QWidget *widget, int pixelSize = 0);
 // Makes the label's font smaller, if need be, until its text fits its width.
 void fitText(QLabel *label);
 
+// Check boxes and radio buttons: the gap between the box and its caption, as on the platform the
+// layouts were drawn for; the captions were sized to it.
+constexpr int CAPTION_SPACING = 4;
+
 // The window frame the layouts were designed for: outer size = client size + these.
 constexpr int FRAME_WIDTH = 8;
 constexpr int FRAME_HEIGHT = 27;
