@@ -71,9 +71,9 @@ void setBold(QWidget *widget, int pixelSize)
 {
     QFont font = widget->font();
     font.setBold(true);
-    // An outline font of the same narrow build as the bitmap one, where there is one.
-    font.setFamilies({font.family(), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+    // The true bold face of an outline font of the same narrow build, where there is one.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Arial"), font.family()});
     font.setStyleStrategy(QFont::ForceOutline);
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);
@@ -124,6 +124,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
     if (w < 0) {
         l->move(x, y);
         l->adjustSize();
+        l->resize(l->width(), qMax(l->height(), LINE_HEIGHT));
     } else {
         l->setGeometry(x, y, w, h);
     }

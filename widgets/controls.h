@@ -23,12 +23,16 @@ namespace controls
 // and makes it the application's font. Idempotent.
 void installProgramFont();
 
-// Makes `widget`'s text bold (at `pixelSize` when given). The program's font has no bold face:
-// drawn from its outlines, it can be emboldened.
+// Makes `widget`'s text bold (at `pixelSize` when given). The program's fonts have no true bold
+// face (the free MS Sans Serif is a bitmap font, Tahoma's free bold is hardly heavier than its
+// regular): bold texts take the bold face of a Helvetica-like outline font.
 void setBold(QWidget *widget, int pixelSize = 0);
 // Makes the label's font smaller, if need be, until its text fits its width.
 void fitText(QLabel *label);
 
+// A label sized to its text is at least one line of the layouts' 8-point font high, so that a
+// font with a shorter line (Tahoma, on dense screens) keeps its accents and descenders.
+constexpr int LINE_HEIGHT = 13;
 // Check boxes and radio buttons: the gap between the box and its caption, as on the platform the
 // layouts were drawn for; the captions were sized to it.
 constexpr int CAPTION_SPACING = 4;
