@@ -135,8 +135,8 @@ void Tf_pont::FormCreate()
 {
     // The frame row got its widths and captions from its builder.
     for (QTableWidget *table : {table_gauche, table_droite}) {
-        table->setColumnWidth(0, 98);
-        table->setColumnWidth(1, table->width() - 119);
+        controls::setColumnWidth(table, 0, 98);
+        controls::setColumnWidth(table, 1, table->width() - 119);
         controls::setCell(table, 0, 0, QStringLiteral("adresses MAC"));
         controls::setCell(table, 1, 0, QStringLiteral("TTL"));
     }

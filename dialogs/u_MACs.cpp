@@ -31,8 +31,8 @@ void TAdressesMAC::FormCreate()
 {
     const std::optional<Settings> settings =
         Settings::open(findFileIgnoringCase(QDir::currentPath(), SETTINGS_FILE));
-    table_MAC->setColumnWidth(0, table_MAC->width() - 106);
-    table_MAC->setColumnWidth(1, 98);
+    controls::setColumnWidth(table_MAC, 0, table_MAC->width() - 106);
+    controls::setColumnWidth(table_MAC, 1, 98);
     QString table[2][STATION_ROWS];
     fillStationTable(table, settings.value_or(Settings()));
     for (int row = 0; row < STATION_ROWS; ++row)

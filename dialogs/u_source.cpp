@@ -53,8 +53,8 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
 // The cache is a snapshot of the station table: it is never refilled.
 void Tf_Station_emettrice::FormCreate()
 {
-    table_MAC->setColumnWidth(0, table_MAC->width() - 106);
-    table_MAC->setColumnWidth(1, 98);
+    controls::setColumnWidth(table_MAC, 0, table_MAC->width() - 106);
+    controls::setColumnWidth(table_MAC, 1, 98);
     for (int c = 0; c <= 1; ++c)
         for (int r = 0; r < STATION_ROWS; ++r)
             controls::setCell(table_MAC, c, r, global.station_table[c][r]);

@@ -1,5 +1,6 @@
 // The bridge box of the bridge dialog: a green box with a thick black border, lit from the top
-// left by one light grey line, labelled "Commutateur Ethernet".
+// left by one light grey line, labelled "Commutateur Ethernet"; and that caption, which the
+// network diagram's bridge carries too.
 #include "pictures/artwork.h"
 #include "pictures/canvas.h"
 
@@ -9,6 +10,28 @@
 
 namespace pictures
 {
+
+void drawBridgeCaption(QPainter &painter, const QRect &box)
+{
+    const QString text = QStringLiteral("Commutateur Ethernet");
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    // Small letters, shrunk further if this system's font runs wide.
+    int pixels = 10;
+    font.setPixelSize(pixels);
+    QRect ink = QFontMetrics(font).tightBoundingRect(text);
+    while (pixels > 6 && (ink.width() > box.width() || ink.height() > box.height())) {
+        font.setPixelSize(--pixels);
+        ink = QFontMetrics(font).tightBoundingRect(text);
+    }
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.drawText(box.left() - ink.left() + (box.width() - ink.width()) / 2,
+                     box.top() - ink.top() + (box.height() - ink.height()) / 2, text);
+    painter.restore();
+}
 
 QImage bridge(qreal dpr)
 {
@@ -26,19 +49,7 @@ QImage bridge(qreal dpr)
     painter.fillRect(QRect(0, 0, size.width(), 1), lightGrey);
     painter.fillRect(QRect(0, 0, 1, size.height()), lightGrey);
 
-    const QString text = QStringLiteral("Commutateur Ethernet");
-    const QRect inside = box.adjusted(border + 4, border, -border - 4, -border);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    // Small letters, shrunk further if this system's font runs wide.
-    int pixels = 10;
-    font.setPixelSize(pixels);
-    while (pixels > 6 && QFontMetrics(font).horizontalAdvance(text) > inside.width())
-        font.setPixelSize(--pixels);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.drawText(inside, Qt::AlignCenter, text);
+    drawBridgeCaption(painter, box.adjusted(border + 4, border, -border - 4, -border));
     return image;
 }
 

@@ -74,6 +74,8 @@ bool fitsAll(const QFontMetrics &metrics, const std::vector<Text> &texts)
     });
 }
 
+const QRect BRIDGE_CAPTION = span(195, 40, 301, 47);
+
 // Draws every text so that its ink lies inside its box, vertically centred, left-aligned or
 // centred across, all at one pixel size: the largest up to 11 (8 pt) at which every text fits.
 void drawTexts(QPainter &painter, const std::vector<Text> &texts)
@@ -86,6 +88,12 @@ void drawTexts(QPainter &painter, const std::vector<Text> &texts)
             break;
     }
     for (const Text &t : texts) {
+        // The bridge's caption is drawn as in the bridge dialog, evenly spaced; its box still
+        // bounds the size of the other texts.
+        if (t.box == BRIDGE_CAPTION) {
+            drawBridgeCaption(painter, t.box);
+            continue;
+        }
         const QRect ink = painter.fontMetrics().tightBoundingRect(t.text);
         const int across = t.align == Align::Centre ? (t.box.width() - ink.width()) / 2 : 0;
         const int down = (t.box.height() - ink.height()) / 2;
@@ -107,7 +115,7 @@ void framedRect(QPainter &painter, const QRect &r, int width, const QColor &fill
 const QRect BRIDGE_BOX = span(183, 23, 310, 65);
 
 const Text BRIDGE_TEXTS[] = {
-    {"Commutateur Ethernet", span(195, 40, 301, 47), BLACK, Align::Centre},
+    {"Commutateur Ethernet", BRIDGE_CAPTION, BLACK, Align::Centre},
     {"TX", span(167, 61, 178, 68), LABEL_BLUE, Align::Centre},
     {"RX", span(197, 69, 209, 76), LABEL_BLUE, Align::Centre},
     {"TX", span(286, 68, 297, 75), LABEL_BLUE, Align::Centre},

@@ -188,9 +188,8 @@ void TestBridgeDialog::tablesStartWithHeadersOnly()
     QCOMPARE(dialog->Label3->text(),
              QStringLiteral("1 ) à l'aide de champs de la trame ( à choisir )"));
     for (QTableWidget *table : {dialog->table_gauche, dialog->table_droite}) {
-        QCOMPARE(table->columnWidth(0), 98);
-        QCOMPARE(table->columnWidth(1), 58);
-        QCOMPARE(table->rowHeight(0), 20);
+        QCOMPARE(table->visualItemRect(table->item(0, 0)).size(), QSize(98, 20));
+        QCOMPARE(table->visualItemRect(table->item(0, 1)).size(), QSize(58, 20));
         QCOMPARE(address(table, 0), QStringLiteral("adresses MAC"));
         QCOMPARE(ttl(table, 0), QStringLiteral("TTL"));
         for (int row = 1; row <= 4; ++row) {

@@ -152,13 +152,15 @@ void TestReferenceWindows::macWindowFrameAndGrid()
     QCOMPARE(grid->geometry(), QRect(0, 0, 191, 238));
     QCOMPARE(grid->columnCount(), 2);
     QCOMPARE(grid->rowCount(), 11);
-    QCOMPARE(grid->columnWidth(0), 85);
-    QCOMPARE(grid->columnWidth(1), 98);
-    for (int row = 0; row < 11; ++row)
-        QCOMPARE(grid->rowHeight(row), 20);
-    // The whole table shows without scrolling.
-    QVERIFY(grid->visualItemRect(grid->item(10, 1)).bottom() < grid->viewport()->height());
-    QVERIFY(grid->visualItemRect(grid->item(10, 1)).right() < grid->viewport()->width());
+    // Cells have their own sizes, grid lines and a 2-pixel border on top: the cells and their lines
+    // fill the grid but for 2 pixels across and 3 down, without scrolling.
+    for (int row = 0; row < 11; ++row) {
+        QCOMPARE(grid->visualItemRect(grid->item(row, 0)).size(), QSize(85, 20));
+        QCOMPARE(grid->visualItemRect(grid->item(row, 1)).size(), QSize(98, 20));
+    }
+    const QRect last = grid->visualItemRect(grid->item(10, 1)).translated(grid->viewport()->pos());
+    QCOMPARE(grid->width() - (last.right() + 1 + 1 + 2), 2);
+    QCOMPARE(grid->height() - (last.bottom() + 1 + 1 + 2), 3);
     // Headers cannot be chosen; address cells can, but not edited.
     QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEnabled));
     QVERIFY(!(grid->item(5, 0)->flags() & Qt::ItemIsEnabled));

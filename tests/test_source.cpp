@@ -89,8 +89,8 @@ void TestSource::cacheIsASnapshotOfTheStationTable()
     for (int c = 0; c <= 1; ++c)
         for (int r = 0; r < STATION_ROWS; ++r)
             QCOMPARE(cell(dialog->table_MAC, c, r), global.station_table[c][r]);
-    QCOMPARE(dialog->table_MAC->columnWidth(0), 93);
-    QCOMPARE(dialog->table_MAC->columnWidth(1), 98);
+    QCOMPARE(dialog->table_MAC->visualItemRect(dialog->table_MAC->item(1, 0)).width(), 93);
+    QCOMPARE(dialog->table_MAC->visualItemRect(dialog->table_MAC->item(1, 1)).width(), 98);
     QCOMPARE(dialog->table_MAC->currentRow(), 1);
 
     // Start-up fills the table only once: later changes do not reach the cache.

@@ -9,9 +9,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace controls
@@ -67,9 +71,9 @@ void setBold(QWidget *widget, int pixelSize)
 {
     QFont font = widget->font();
     font.setBold(true);
-    // An outline font of the same narrow build as the bitmap one, where there is one.
-    font.setFamilies({font.family(), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+    // The true bold face of an outline font of the same narrow build, where there is one.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Arial"), font.family()});
     font.setStyleStrategy(QFont::ForceOutline);
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);
@@ -120,6 +124,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
     if (w < 0) {
         l->move(x, y);
         l->adjustSize();
+        l->resize(l->width(), qMax(l->height(), LINE_HEIGHT));
     } else {
         l->setGeometry(x, y, w, h);
     }
@@ -146,9 +151,28 @@ QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text,
 
 namespace
 {
-// A caption wider than its fixed box (a wider fallback font) is drawn smaller, not cut.
-void shrinkToFit(QAbstractButton *button)
+// The caption spacing of check boxes and radio buttons, over the application's style.
+class CaptionStyle : public QProxyStyle
 {
+public:
+    CaptionStyle() : QProxyStyle(QApplication::style()->name()) { setParent(qApp); }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing)
+            return CAPTION_SPACING;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+// Gives the caption its spacing; a caption still wider than its fixed box (a wider fallback
+// font) is drawn smaller, not cut.
+void fitCaption(QAbstractButton *button)
+{
+    static QPointer<CaptionStyle> captionStyle;
+    if (!captionStyle)
+        captionStyle = new CaptionStyle;
+    button->setStyle(captionStyle);
     const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
     QStyle *style = button->style();
     const int room =
@@ -170,7 +194,7 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int 
 {
     auto *c = named(new QCheckBox(text, parent), name, text);
     c->setGeometry(x, y, w, h);
-    shrinkToFit(c);
+    fitCaption(c);
     return c;
 }
 
@@ -179,7 +203,7 @@ QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text
 {
     auto *r = named(new QRadioButton(text, parent), name, text);
     r->setGeometry(x, y, w, h);
-    shrinkToFit(r);
+    fitCaption(r);
     return r;
 }
 
@@ -191,29 +215,74 @@ QLineEdit *field(QWidget *parent, const char *name, int x, int y, int w, int h)
     return f;
 }
 
+namespace
+{
+// Draws every cell of the program's grids: the style's background, selection and focus, then
+// the text, CELL_TEXT_MARGIN from the cell's left edge and cut at its right edge. A disabled grid
+// (shown for reading) draws as an enabled one, so that its texts stay readable.
+class CellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        cell.state |= QStyle::State_Enabled;
+        const QString text = cell.text;
+        cell.text.clear();
+        const QStyle *style = cell.widget ? cell.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+
+        const QPalette::ColorGroup group =
+            cell.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        const QPalette::ColorRole role =
+            cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        painter->save();
+        painter->setClipRect(cell.rect);
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(group, role));
+        painter->drawText(cell.rect.adjusted(CELL_TEXT_MARGIN, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        painter->restore();
+    }
+
+    // The room the text needs: its margin and its advance across, one line down.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QFontMetrics metrics(cell.font);
+        return QSize(CELL_TEXT_MARGIN + metrics.horizontalAdvance(cell.text), metrics.height());
+    }
+};
+} // namespace
+
 QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
                    int w, int h, int columns, int rows, int fixedColumns, int fixedRows,
                    int rowHeight)
 {
     auto *g = named(new QTableWidget(rows, columns, parent), name, accessibleName);
     g->setGeometry(x, y, w, h);
+    g->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Q_ASSERT(g->frameWidth() == GRID_BORDER);
+    g->setItemDelegate(new CellDelegate(g));
     g->horizontalHeader()->hide();
     g->verticalHeader()->hide();
     g->verticalHeader()->setMinimumSectionSize(1);
-    g->verticalHeader()->setDefaultSectionSize(rowHeight);
+    g->verticalHeader()->setDefaultSectionSize(rowHeight + GRID_LINE);
     g->horizontalHeader()->setMinimumSectionSize(1);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setWordWrap(false);
-    // Cells were sized for the text alone; a MAC text fills a 98-pixel cell but for the item
-    // margins, and an ellipsis would hide its last digits.
-    g->setTextElideMode(Qt::ElideNone);
     g->setTabKeyNavigation(false);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const QPalette palette = g->palette();
     for (int r = 0; r < rows; ++r) {
-        g->setRowHeight(r, rowHeight);
+        g->setRowHeight(r, rowHeight + GRID_LINE);
         for (int c = 0; c < columns; ++c) {
             auto *item = new QTableWidgetItem;
             if (r < fixedRows || c < fixedColumns) {
@@ -232,13 +301,18 @@ QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleN
     return g;
 }
 
+void setColumnWidth(QTableWidget *grid, int column, int cellWidth)
+{
+    grid->setColumnWidth(column, cellWidth + GRID_LINE);
+}
+
 QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption)
 {
     QTableWidget *row = grid(parent, name, QStringLiteral("Trame"), x, y, 385, 25, 5, 1, 0, 0);
     row->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int widths[5] = {98, 98, 10, 140, 22};
     for (int c = 0; c < 5; ++c)
-        row->setColumnWidth(c, widths[c]);
+        setColumnWidth(row, c, widths[c]);
     setCell(row, 3, 0, caption);
     setCell(row, 4, 0, QStringLiteral("FCS"));
     return row;

@@ -1,6 +1,7 @@
 // Builders for the controls of every window: each control is placed at its pixel position, takes
 // its name as objectName and its visible text as accessible name. Grids keep the (column, row)
 // cell numbering of the windows' algorithms; their fixed header cells cannot become current.
+// The grids' look (cell sizes, lines, text margin, colours) is defined here once, for every grid.
 #pragma once
 
 #include <QString>
@@ -22,11 +23,19 @@ namespace controls
 // and makes it the application's font. Idempotent.
 void installProgramFont();
 
-// Makes `widget`'s text bold (at `pixelSize` when given). The program's font has no bold face:
-// drawn from its outlines, it can be emboldened.
+// Makes `widget`'s text bold (at `pixelSize` when given). The program's fonts have no true bold
+// face (the free MS Sans Serif is a bitmap font, Tahoma's free bold is hardly heavier than its
+// regular): bold texts take the bold face of a Helvetica-like outline font.
 void setBold(QWidget *widget, int pixelSize = 0);
 // Makes the label's font smaller, if need be, until its text fits its width.
 void fitText(QLabel *label);
+
+// A label sized to its text is at least one line of the layouts' 8-point font high, so that a
+// font with a shorter line (Tahoma, on dense screens) keeps its accents and descenders.
+constexpr int LINE_HEIGHT = 13;
+// Check boxes and radio buttons: the gap between the box and its caption, as on the platform the
+// layouts were drawn for; the captions were sized to it.
+constexpr int CAPTION_SPACING = 4;
 
 // The window frame the layouts were designed for: outer size = client size + these.
 constexpr int FRAME_WIDTH = 8;
@@ -48,11 +57,21 @@ QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text
                           int w, int h);
 QLineEdit *field(QWidget *parent, const char *name, int x, int y, int w, int h);
 
-// A grid of text cells, not editable by typing, rows `rowHeight` high. The first `fixedRows` rows
+// Grids: a cell's size is its own; the one-pixel grid line comes on top of it, to its right and
+// below it, and the sunken border around the whole grid. A cell's text starts a small margin from
+// its left edge and is cut at the line; a disabled grid is only read, and keeps the colours of an
+// enabled one.
+constexpr int GRID_LINE = 1;
+constexpr int GRID_BORDER = 2;
+constexpr int CELL_TEXT_MARGIN = 2;
+
+// A grid of text cells, not editable by typing, cells `rowHeight` high. The first `fixedRows` rows
 // and `fixedColumns` columns are headers: drawn on the button face, never current.
 QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
                    int w, int h, int columns, int rows, int fixedColumns, int fixedRows,
                    int rowHeight = 20);
+// Makes the cells of `column` `cellWidth` pixels wide, the grid line not included.
+void setColumnWidth(QTableWidget *grid, int column, int cellWidth);
 // The frame row: one row of five cells 98, 98, 10, 140 and 22 pixels wide; cell 3 holds
 // `caption` and cell 4 "FCS".
 QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption);

@@ -1,0 +1,169 @@
+// Every text of the nine windows and of the message boxes fits its control at this run's scale
+// (registered at 1, 1.5 and 2): across, measured with the control's own font in the room its
+// style (for grid cells, the grid's delegate) leaves; down, by its ink. Each control is tried with
+// its own text and the longest ones it can be given. Bold texts get a bold face; a disabled frame
+// row draws in the text colour.
+#include "dialogs/U_pont.h"
+#include "dialogs/a_propos.h"
+#include "dialogs/u_MACs.h"
+#include "dialogs/u_dest.h"
+#include "dialogs/u_hub.h"
+#include "dialogs/u_hub2.h"
+#include "dialogs/u_source.h"
+#include "engine/anim_pont.h"
+#include "engine/u_avance.h"
+#include "support/fixture.h"
+#include "widgets/controls.h"
+
+#include <QAbstractItemDelegate>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace
+{
+
+const QStringList MACS = {"00-C0-B0-69-16-25", "00-C0-B0-08-31-A4", "00-10-2B-88-00-34",
+                          "00-00-48-24-E5-9A", "00-AA-00-95-A0-5D", "00-F0-00-6A-11-74",
+                          "FF-FF-FF-FF-FF-FF", "03-00-00-00-00-01", "00-35-8A-96-01-42",
+                          "00-35-8A-96-01-43"};
+// The longest texts each control (for grids, each column) can be given, by name.
+const QHash<QString, QStringList> LONGEST = {
+    {"trame/0", MACS},
+    {"trame/1", MACS},
+    {"trame_gauche/0", MACS},
+    {"trame_gauche/1", MACS},
+    {"table_gauche/0", MACS},
+    {"table_droite/0", MACS},
+    {"table_gauche/1", {"255"}},
+    {"table_droite/1", {"255"}},
+    {"label_erreurs", {"Cumul erreurs = 65535"}},
+    {"resultat", {"TOUS LES EXERCICES ONT ETE TRAITES en 23:59:59"}}};
+
+// Puts `text` into control `w` (into `cell` of a grid); returns the size it needs there and the
+// room there is.
+std::pair<QSize, QSize> measure(QWidget *w, const QString &text, QTableWidgetItem *cell)
+{
+    const QFontMetrics metrics(w->font());
+    const QSize ink(metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).height());
+    if (auto *grid = qobject_cast<QTableWidget *>(w)) {
+        cell->setText(text);
+        QStyleOptionViewItem option;
+        option.initFrom(grid);
+        option.font = grid->font();
+        const QModelIndex index = grid->model()->index(cell->row(), cell->column());
+        return {grid->itemDelegateForIndex(index)->sizeHint(option, index),
+                grid->visualItemRect(cell).size()};
+    }
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (label->text() != text) // a picture's label keeps its picture
+            label->setText(text);
+        if (label->wordWrap())
+            return {QSize(label->width(), label->heightForWidth(label->width())), label->size()};
+        return {QSize(label->sizeHint().width(), ink.height()),
+                QSize(label->width(), label->contentsRect().height())};
+    }
+    if (auto *box = qobject_cast<QGroupBox *>(w)) { // the title stays inside the box
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = text;
+        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, box);
+        return {QSize(title.right() + 1, ink.height()), QSize(box->width(), title.height())};
+    }
+    QStyleOptionButton option;
+    option.initFrom(w);
+    const auto contents = qobject_cast<QCheckBox *>(w)      ? QStyle::SE_CheckBoxContents
+                          : qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                                            : QStyle::SE_PushButtonContents;
+    const auto *button = static_cast<QAbstractButton *>(w); // an icon stands 4 pixels off its text
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    return {ink + QSize(icon, 0), w->style()->subElementRect(contents, &option, w).size()};
+}
+
+void checkWindow(QWidget *window, QStringList &failures)
+{
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->window() != window) // a dialog owned by this window is checked on its own
+            continue;
+        if (w->font().bold() && !QFontInfo(w->font()).styleName().contains("Bold"))
+            failures << w->objectName() + " is not bold";
+        QList<std::pair<QTableWidgetItem *, QString>> texts; // each cell or the control's own
+        if (auto *grid = qobject_cast<QTableWidget *>(w)) {
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int column = 0; column < grid->columnCount(); ++column)
+                    texts.append({grid->item(row, column), grid->item(row, column)->text()});
+        } else if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)) {
+            texts.append({nullptr, w->property("text").toString()});
+        } else if (qobject_cast<QGroupBox *>(w)) {
+            texts.append({nullptr, w->property("title").toString()});
+        }
+        for (const auto &[cell, own] : texts) {
+            const QString key =
+                w->objectName() + (cell ? '/' + QString::number(cell->column()) : "");
+            for (const QString &text : QStringList(own) + LONGEST.value(key)) {
+                const auto [need, room] = measure(w, text, cell);
+                if (!text.isEmpty() &&
+                    (need.width() > room.width() || need.height() > room.height()))
+                    QDebug(&failures.emplaceBack()) << w->window()->objectName() << w->objectName()
+                                                    << text << "needs" << need << "in" << room;
+            }
+            measure(w, own, cell); // the control's own text back
+        }
+    }
+}
+
+} // namespace
+
+class TestTextsFit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyTextFitsItsControl();
+};
+
+void TestTextsFit::everyTextFitsItsControl()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    QStringList failures;
+    for (QWidget *window : QList<QWidget *>{Principale, f_Station_emettrice, f_pont, f_avance,
+                                            f_hub1, AdressesMAC, f_destination, f_hub2, apropos})
+        checkWindow(window, failures);
+    // The real message boxes: two lines, two buttons, the longest warning.
+    platform::setServices(nullptr);
+    for (const char *text : {"Vous avez mené à bien cette transmission\nUtilisez le menu Nouveau",
+                             "Les tables ne sont pas correctement mises à jour"}) {
+        whenModal<QMessageBox>([&](QMessageBox *box) {
+            checkWindow(box, failures);
+            box->defaultButton()->click();
+        });
+        platform::messageBox(platform::BoxKind::Warning, text, platform::BoxButtons::OkCancel);
+    }
+    platform::setServices(&program.fake);
+    for (const QString &failure : failures)
+        qWarning("%s", qPrintable(failure));
+    QVERIFY(failures.isEmpty());
+
+    // The receiving station's frame row, disabled, draws its address in the text colour.
+    QTableWidget *row = f_destination->trame;
+    QVERIFY(!row->isEnabled());
+    controls::setCell(row, 0, 0, MACS[4]);
+    const QColor text = row->palette().color(QPalette::Active, QPalette::Text);
+    QVERIFY(text != row->palette().color(QPalette::Disabled, QPalette::Text));
+    const QRect cell = row->visualItemRect(row->item(0, 0)).translated(row->viewport()->pos());
+    const QImage shown = row->grab(cell).toImage().convertToFormat(QImage::Format_RGB32);
+    int inText = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            inText += QColor(shown.pixel(x, y)) == text;
+    QVERIFY2(inText >= 30, qPrintable(QString::number(inText)));
+}
+
+QTEST_MAIN(TestTextsFit)
+#include "test_texts_fit.moc"
