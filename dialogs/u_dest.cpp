@@ -55,7 +55,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
     edit1->setAccessibleName(QStringLiteral("Station qui reçoit la trame"));
     copier =
         checkBox(Panel, "copier", QStringLiteral("Copier la trame en mémoire"), 144, 12, 153, 17);
-    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 304, 8, 89, 25);
+    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 304, 8, 89, 25);
     Label1 = label(Panel, "Label1", QStringLiteral("Trame reçue"), 192, 48);
     QWidget::setTabOrder(copier, BitBtn1);
 

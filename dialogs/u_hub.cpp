@@ -101,8 +101,8 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
     Image1->setToolTip(LED_HELP);
     Label1 = label(Panel, "Label1", QStringLiteral("Cliquer  sur  les  leds  actives"),
                    layout.label.x(), layout.label.y());
-    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), layout.button.x(),
-                          layout.button.y(), 121, 33);
+    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), layout.button.x(),
+                               layout.button.y(), 121, 33);
 
     QWidget::setTabOrder(Image1, BitBtn1);
     describeLeds(Image1);

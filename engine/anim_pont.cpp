@@ -34,11 +34,12 @@ TPrincipale *Principale = nullptr;
 namespace
 {
 
-// The cables of the diagram: from the station (or bridge port) to the hub port, first line.
+// The cable table: each cable runs from its station (or bridge port) to its hub port; its first
+// wire carries the frame towards the hub, its second wire, 7 pixels to the right, back from it.
 struct Cable {
     quint16 x1, y1, x2, y2;
 };
-const Cable LINES[9] = {
+const Cable CABLES[9] = {
     {0, 0, 0, 0},        {23, 143, 54, 99},   {84, 143, 86, 100},
     {143, 143, 120, 99}, {333, 143, 364, 99}, {394, 143, 396, 99},
     {454, 143, 430, 99}, {184, 65, 151, 93},  {297, 65, 328, 93},
@@ -77,15 +78,15 @@ const QColor SILVER(192, 192, 192);
 const QString MAIN_TITLE =
     QStringLiteral("KZ Pont  -  Le pont transparent entre deux segments Ethernet");
 
-void drawFirstLine(PictureView *picture, int entry, const QColor &color)
+void drawWireToHub(PictureView *picture, int entry, const QColor &color)
 {
-    const Cable &c = LINES[entry];
+    const Cable &c = CABLES[entry];
     picture->drawLine(c.x1, c.y1, c.x2, c.y2, color);
 }
 
-void drawSecondLine(PictureView *picture, int entry, const QColor &color)
+void drawWireFromHub(PictureView *picture, int entry, const QColor &color)
 {
-    const Cable &c = LINES[entry];
+    const Cable &c = CABLES[entry];
     picture->drawLine(c.x1 + 7, c.y1, c.x2 + 7, c.y2, color);
 }
 
@@ -250,7 +251,7 @@ void TPrincipale::stop(const QString &message)
 void TPrincipale::NouveauClick()
 {
     Nouveau->setEnabled(false);
-    countUp(global.exercise_number);
+    saturatingIncrement(global.exercise_number);
     global.phase = PHASE_NEW;
     trame_gauche->hide();
     draw_cables();
@@ -369,8 +370,8 @@ void TPrincipale::Image1MouseDown(int x, int y)
 void TPrincipale::draw_cables()
 {
     for (int entry = 1; entry <= 8; ++entry) {
-        drawFirstLine(Image1, entry, BLUE);
-        drawSecondLine(Image1, entry, BLUE);
+        drawWireToHub(Image1, entry, BLUE);
+        drawWireFromHub(Image1, entry, BLUE);
     }
 }
 
@@ -395,7 +396,7 @@ void TPrincipale::station_clicked()
             controls::setCell(trame_gauche, 1, 0, global.station_table[1][s]);
             trame_gauche->show();
             f_avance->_emetteur->setChecked(true);
-            drawFirstLine(Image1, c, RED);
+            drawWireToHub(Image1, c, RED);
         }
         return;
     }
@@ -515,7 +516,7 @@ bool TPrincipale::hub_clicked(quint16 x)
 
     for (int p = 1; p <= 4; ++p)
         if (expected[2 * p])
-            drawSecondLine(Image1, PORT_CABLE[n][p], YELLOW);
+            drawWireFromHub(Image1, PORT_CABLE[n][p], YELLOW);
     for (int k = 1; k <= 8; k += 2)
         if (global.led_expected[global.current_hub][k])
             dialog->paintLed(k, GREEN);
@@ -560,8 +561,8 @@ void TPrincipale::bridge_clicked()
     if (global.phase >= PHASE_BRIDGE) {
         f_avance->_Pont->setChecked(true);
         if (f_pont->b_egauche->isChecked())
-            drawFirstLine(Image1, 7, RED);
+            drawWireToHub(Image1, 7, RED);
         if (f_pont->b_edroite->isChecked())
-            drawFirstLine(Image1, 8, RED);
+            drawWireToHub(Image1, 8, RED);
     }
 }
