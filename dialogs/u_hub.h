@@ -41,7 +41,6 @@ public:
 
     // Paints LED k (1..8) of the picture as a 12 x 12 square of `color`, outline and fill.
     void paintLed(int k, const QColor &color);
-    int hub() const { return ownHub; }
 
 private:
     const int ownHub;

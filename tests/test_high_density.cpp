@@ -67,7 +67,7 @@ void TestHighDensity::picturesAreMadeAtTheScreensRatio()
     const QImage &diagram = Principale->Image1->picture();
     QCOMPARE(diagram.devicePixelRatio(), 2.0);
     QCOMPARE(diagram.size(), QSize(974, 366));
-    QCOMPARE(Principale->Image1->pictureSize(), QSize(487, 183));
+    QCOMPARE(diagram.deviceIndependentSize(), QSizeF(487, 183));
     QCOMPARE(f_hub1->Image1->picture().size(), QSize(830, 120));
     // Layouts keep their logical sizes: the screen doubles them.
     QCOMPARE(Principale->Image1->geometry(), QRect(72, 72, 489, 185));

@@ -16,12 +16,6 @@ void PictureView::setPicture(const QImage &picture)
     update();
 }
 
-QSize PictureView::pictureSize() const
-{
-    const qreal dpr = image.devicePixelRatio();
-    return QSize(qRound(image.width() / dpr), qRound(image.height() / dpr));
-}
-
 void PictureView::plot(int x, int y, QRgb rgb)
 {
     const int scale = qMax(1, qRound(image.devicePixelRatio()));

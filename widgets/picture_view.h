@@ -23,8 +23,6 @@ public:
 
     void setPicture(const QImage &picture);
     const QImage &picture() const { return image; }
-    // Logical picture size.
-    QSize pictureSize() const;
 
     // Fills x1 <= x < x2, y1 <= y < y2.
     void fillRect(int x1, int y1, int x2, int y2, const QColor &color);
