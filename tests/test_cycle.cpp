@@ -338,7 +338,7 @@ void TestCycle::nextExerciseStartsClean()
     global.copied[3] = true;
     global.led_state[1][3] = 1;
     global.led_state[2][8] = 1;
-    f_hub1->Image1->fillRect(42, 24, 54, 36, QColor(0, 128, 0));
+    f_hub1->Image1->fillRect(QRect(42, 24, 12, 12), QColor(0, 128, 0));
     f_hub1->show();
     f_avance->Hub2->setChecked(true);
     f_avance->Pont->setChecked(true);

@@ -118,7 +118,8 @@ void TestHighDensity::roadDrawnInWholeBlocks()
     const QImage leds = grabbed(f_hub1->Image1);
     for (auto [k, color] :
          {std::pair{3, GREEN}, std::pair{2, RED}, std::pair{6, RED}, std::pair{8, RED}}) {
-        const int left = ledSquareLeft(k);
+        const int squareLeft[9] = {0, 42, 75, 137, 170, 232, 265, 327, 360};
+        const int left = squareLeft[k];
         for (int y = 24; y < 36; ++y)
             for (int x = left; x < left + 12; ++x)
                 QVERIFY(blockIs(leds, x, y, color));
@@ -142,9 +143,9 @@ void TestHighDensity::pressOnAnyDevicePixelOfABlock()
     PictureView view;
     view.setPicture(pictures::diagram(qApp->devicePixelRatio()));
     view.resize(489, 185);
-    view.drawLine(0, pixel.y(), 487, pixel.y(), RED);
-    view.drawLine(pixel.x(), 0, pixel.x(), 183, RED);
-    view.fillRect(pixel.x(), pixel.y(), pixel.x() + 1, pixel.y() + 1, GREEN);
+    view.drawLine(QLine(0, pixel.y(), 487, pixel.y()), RED);
+    view.drawLine(QLine(pixel.x(), 0, pixel.x(), 183), RED);
+    view.fillRect(QRect(pixel, QSize(1, 1)), GREEN);
     const QImage shown = grabbed(&view);
     QSignalSpy spy(&view, &PictureView::pressed);
     for (int dy = 0; dy < 2; ++dy) {
@@ -174,9 +175,9 @@ void TestHighDensity::fractionalRatioShownPixelForPixel()
     PictureView view;
     view.setPicture(pictures::diagram(qApp->devicePixelRatio()));
     view.resize(489, 185);
-    view.drawLine(23, 143, 54, 99, RED);
-    view.drawLine(84 + 7, 143, 86 + 7, 100, YELLOW);
-    view.fillRect(36, 18, 48, 30, GREEN);
+    view.drawLine(QLine(23, 143, 54, 99), RED);
+    view.drawLine(QLine(84 + 7, 143, 86 + 7, 100), YELLOW);
+    view.fillRect(QRect(36, 18, 12, 12), GREEN);
 
     // The picture painted where the ratio is 1.5, as on a screen at that scale factor.
     const qreal ratio = 1.5;
