@@ -1,6 +1,7 @@
 #include "dialogs/u_hub.h"
 
 #include "core/geometry.h"
+#include "core/hub_rules.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
@@ -44,17 +45,6 @@ void describeLeds(PictureView *panel)
 }
 
 } // namespace
-
-LedCheck checkLeds(const std::uint8_t (&state)[9], const std::uint8_t (&expected)[9])
-{
-    for (int k = 1; k <= 7; k += 2)
-        if (state[k] != expected[k])
-            return LedCheck::WrongRx;
-    for (int k = 2; k <= 8; k += 2)
-        if (state[k] != expected[k])
-            return LedCheck::WrongTx;
-    return LedCheck::Right;
-}
 
 Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent), ownHub(layout.hub)
 {

@@ -10,7 +10,6 @@
 #include <QPoint>
 #include <QSize>
 
-#include <cstdint>
 
 class PictureView;
 class QLabel;
@@ -45,10 +44,6 @@ public:
 private:
     const int ownHub;
 };
-
-// The verdict on a hub's LEDs: RX LEDs are checked first, so a wrong RX hides a wrong TX.
-enum class LedCheck { Right, WrongRx, WrongTx };
-LedCheck checkLeds(const std::uint8_t (&state)[9], const std::uint8_t (&expected)[9]);
 
 class Tf_hub1 : public Tf_hub
 {

@@ -1,7 +1,9 @@
 #include "engine/anim_pont.h"
 
+#include "core/exercise_choice.h"
 #include "core/exercise_list.h"
 #include "core/geometry.h"
+#include "core/hub_rules.h"
 #include "core/series_time.h"
 #include "core/settings.h"
 #include "dialogs/U_pont.h"
@@ -246,18 +248,11 @@ void TPrincipale::NouveauClick()
 
 void TPrincipale::choose_exercise()
 {
-    if (global.exercise_number <= global.exercise_count) {
-        const ExerciseEntry &entry = global.exercise_list[global.exercise_number];
-        global.src_index = entry.source;
-        global.dest_index = entry.destination;
-        return;
-    }
-    do {
-        global.src_index = static_cast<std::uint8_t>(1 + platform::random(6));
-        global.dest_index = static_cast<std::uint8_t>(1 + platform::random(6 + global.freq_multi));
-    } while (global.dest_diff_src && global.src_index == global.dest_index);
-    if (global.dest_index > 6)
-        global.dest_index = static_cast<std::uint8_t>(DEST_BROADCAST + platform::random(2));
+    const ExerciseEntry chosen =
+        chooseExercise(global.exercise_number, global.exercise_list, global.exercise_count,
+                       global.freq_multi, global.dest_diff_src, &platform::random);
+    global.src_index = chosen.source;
+    global.dest_index = chosen.destination;
 }
 
 void TPrincipale::reset_displays()
@@ -410,7 +405,7 @@ void TPrincipale::station_clicked()
                 global.copied_count = 0;
                 for (int station = 1; station <= 6; ++station)
                     global.copied_count += global.copied[station] ? 1 : 0;
-                if (global.copied_count < 5)
+                if (global.copied_count < GROUP_RECEIVERS)
                     return;
                 global.phase = PHASE_RECEIVED;
             }
@@ -469,11 +464,7 @@ bool TPrincipale::hub_clicked(quint16 x)
     dialog->Label1->setVisible(true);
     dialog->BitBtn1->setVisible(true);
     std::uint8_t(&expected)[9] = global.led_expected[n];
-    for (int k = 1; k <= 8; ++k)
-        expected[k] = k % 2 == 0 ? 1 : 0;
-    const int port = global.phase == PHASE_SENT ? (n == 1 ? s : s - 2) : (n == 1 ? 4 : 1);
-    expected[2 * port - 1] = 1;
-    expected[2 * port] = 0;
+    expectedLeds(entryPort(n, global.phase, s), expected);
     global.current_hub = static_cast<std::uint8_t>(n);
 
     if (auto_hub_pass()) {

@@ -60,8 +60,6 @@ private slots:
     void formatsElapsedTime();
     void firstExerciseLeavesTheDialogsAlone();
     void imposedExercisesThenRandomOnes();
-    void randomDrawWeights_data();
-    void randomDrawWeights();
     void seriesEndingWithEndLine();
     void seriesLongerThanADay();
     void rowCheck_data();
@@ -139,54 +137,6 @@ void TestCycle::imposedExercisesThenRandomOnes()
     finishExercise();
     QVERIFY(!Principale->resultat->isVisible());
     QVERIFY(Principale->Nouveau->isEnabled());
-}
-
-void TestCycle::randomDrawWeights_data()
-{
-    QTest::addColumn<int>("freqMulti");
-    QTest::addColumn<bool>("destDiffSrc");
-    QTest::newRow("freq 1, sender excluded") << 1 << true;
-    QTest::newRow("freq 6, sender allowed") << 6 << false;
-    QTest::newRow("freq 0") << 0 << true;
-    QTest::newRow("freq 249") << 249 << false;
-}
-
-void TestCycle::randomDrawWeights()
-{
-    QFETCH(int, freqMulti);
-    QFETCH(bool, destDiffSrc);
-    ProgramFixture program(defaultSettings(QStringLiteral("questions=.\r\nfreq_multi=%1\r\n"
-                                                          "dest_diff_src=%2\r\n")
-                                               .arg(freqMulti)
-                                               .arg(destDiffSrc ? 1 : 0)
-                                               .toLatin1()),
-                           "");
-    QVERIFY(program.started());
-    const int draws = 3000;
-    int group = 0, broadcast = 0, self = 0;
-    int sources[7] = {};
-    for (int i = 0; i < draws; ++i) {
-        Principale->NouveauClick();
-        QVERIFY(global.src_index >= 1 && global.src_index <= 6);
-        QVERIFY(global.dest_index >= 1 && global.dest_index <= 8);
-        ++sources[global.src_index];
-        group += isGroupDestination(global.dest_index) ? 1 : 0;
-        broadcast += global.dest_index == DEST_BROADCAST ? 1 : 0;
-        self += global.dest_index == global.src_index ? 1 : 0;
-    }
-    // Each station weighs 1 and the group addresses together freq_multi; a redraw of the sender
-    // takes one station's weight out of the choice.
-    const double expected = double(freqMulti) / ((destDiffSrc ? 5 : 6) + freqMulti);
-    QVERIFY2(qAbs(double(group) / draws - expected) < 0.03,
-             qPrintable(QStringLiteral("%1 group destinations").arg(group)));
-    if (group > 0)
-        QVERIFY(qAbs(double(broadcast) / group - 0.5) < 0.06);
-    for (int s = 1; s <= 6; ++s)
-        QVERIFY(qAbs(sources[s] / double(draws) - 1.0 / 6) < 0.03);
-    if (destDiffSrc)
-        QCOMPARE(self, 0);
-    else if (freqMulti < 100)
-        QVERIFY(self > 0);
 }
 
 void TestCycle::seriesEndingWithEndLine()

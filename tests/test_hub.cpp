@@ -100,22 +100,12 @@ void TestHub::pressZones_data()
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("led"); // 0: none
 
-    QTest::newRow("above the band") << 48 << 20 << 0;
-    QTest::newRow("top of the band") << 48 << 21 << 1;
-    QTest::newRow("bottom of the band") << 48 << 39 << 1;
-    QTest::newRow("below the band") << 48 << 40 << 0;
+    // The zones' edges are the core's rule; here, what a press on each LED paints.
     const int zone[9][2] = {{0, 0},     {39, 57},   {72, 90},   {134, 152}, {167, 185},
                             {231, 249}, {263, 281}, {325, 343}, {358, 376}};
-    for (int k = 1; k <= 8; ++k) {
-        QTest::addRow("LED %d first x", k) << zone[k][0] << 30 << k;
-        QTest::addRow("LED %d last x", k) << zone[k][1] << 30 << k;
-        QTest::addRow("left of LED %d", k) << zone[k][0] - 1 << 30 << 0;
-        QTest::addRow("right of LED %d", k) << zone[k][1] + 1 << 30 << 0;
-    }
+    for (int k = 1; k <= 8; ++k)
+        QTest::addRow("LED %d", k) << (k % 2 ? zone[k][0] : zone[k][1]) << 30 << k;
     QTest::newRow("between the ports") << 110 << 30 << 0;
-    QTest::newRow("on a label") << 47 << 12 << 0;
-    QTest::newRow("on the border") << 3 << 30 << 0;
-    QTest::newRow("corner of LED 8's zone") << 376 << 39 << 8;
 }
 
 void TestHub::pressZones()
@@ -258,15 +248,13 @@ void TestHub::everyLedIsChecked_data()
     QTest::addColumn<QString>("message");
     const QString rx = QStringLiteral("Au moins une led RX est mal positionnée");
     const QString tx = QStringLiteral("Au moins une led TX est mal positionnée");
-    for (int hub = 1; hub <= 2; ++hub)
-        for (int k = 1; k <= 8; ++k)
-            QTest::addRow("hub %d LED %d", hub, k) << hub << QList<int>{k} << (k % 2 ? rx : tx);
-    QTest::newRow("TX 8 and RX 7") << 1 << QList<int>{8, 7} << rx;
-    QTest::newRow("TX 2 and RX 1") << 2 << QList<int>{2, 1} << rx;
-    QTest::newRow("all right") << 2 << QList<int>{} << QString();
+    QTest::newRow("hub 2, RX 1") << 2 << QList<int>{1} << rx;
+    QTest::newRow("hub 2, TX 8") << 2 << QList<int>{8} << tx;
+    QTest::newRow("hub 2, all right") << 2 << QList<int>{} << QString();
 }
 
-// The dialog checks the hub being processed against its expected pattern, LED by LED.
+// The dialog checks the hub being processed, as the main window set it, against its expected
+// pattern (the LED check itself is the core's rule).
 void TestHub::everyLedIsChecked()
 {
     QFETCH(int, hub);

@@ -400,38 +400,15 @@ void TestRouting::bandEdges_data()
     QTest::addColumn<QByteArray>("exercise");
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QString>("outcome");
+    // Which element a point hits is the core's rule; here, what the window does with each kind.
     const QByteArray left = "2 5\r\n", right = "5 2\r\n";
-    QTest::newRow("above hub band") << left << QPoint(100, 85) << "nothing";
-    QTest::newRow("hub band top") << left << QPoint(100, 86) << "f_hub1";
-    QTest::newRow("hub band bottom") << left << QPoint(100, 104) << "f_hub1";
-    QTest::newRow("below hub band") << left << QPoint(100, 105) << "nothing";
-    QTest::newRow("left of hub 1") << left << QPoint(36, 95) << "hub";
-    QTest::newRow("hub 1 left edge") << left << QPoint(37, 95) << "f_hub1";
-    QTest::newRow("hub 1 right edge") << left << QPoint(174, 95) << "f_hub1";
-    QTest::newRow("right of hub 1") << left << QPoint(175, 95) << "hub";
-    QTest::newRow("left of hub 2") << right << QPoint(312, 95) << "hub";
+    QTest::newRow("hub band left of hub 1") << left << QPoint(36, 95) << "hub";
+    QTest::newRow("hub band right of hub 2") << right << QPoint(454, 95) << "hub";
     QTest::newRow("hub 2 left edge") << right << QPoint(313, 95) << "f_hub2";
-    QTest::newRow("hub 2 right edge") << right << QPoint(453, 95) << "f_hub2";
-    QTest::newRow("right of hub 2") << right << QPoint(454, 95) << "hub";
+    QTest::newRow("station band, off the stations") << left << QPoint(300, 158) << "nothing";
     QTest::newRow("station 1 left edge") << left << QPoint(15, 158) << "station";
-    QTest::newRow("station 1 right edge") << left << QPoint(39, 158) << "station";
-    QTest::newRow("after station 1") << left << QPoint(40, 158) << "nothing";
-    QTest::newRow("before station 2") << left << QPoint(74, 158) << "nothing";
-    QTest::newRow("between segments") << left << QPoint(300, 158) << "nothing";
-    QTest::newRow("above stations") << left << QPoint(27, 145) << "nothing";
-    QTest::newRow("station band top") << left << QPoint(27, 146) << "station";
-    QTest::newRow("station band bottom") << left << QPoint(27, 171) << "station";
-    QTest::newRow("below stations") << left << QPoint(27, 172) << "nothing";
-    QTest::newRow("station 6 right edge") << left << QPoint(468, 158) << "station";
-    QTest::newRow("left of bridge") << left << QPoint(183, 40) << "nothing";
     QTest::newRow("bridge left edge") << left << QPoint(184, 40) << "bridge";
-    QTest::newRow("bridge right edge") << left << QPoint(309, 40) << "bridge";
-    QTest::newRow("right of bridge") << left << QPoint(310, 40) << "nothing";
-    QTest::newRow("above bridge") << left << QPoint(246, 21) << "nothing";
-    QTest::newRow("bridge top") << left << QPoint(246, 22) << "bridge";
-    QTest::newRow("bridge bottom") << left << QPoint(246, 64) << "bridge";
-    QTest::newRow("below bridge") << left << QPoint(246, 65) << "nothing";
-    QTest::newRow("corner") << left << QPoint(1, 1) << "nothing";
+    QTest::newRow("off every band") << left << QPoint(1, 1) << "nothing";
 }
 
 void TestRouting::bandEdges()
