@@ -27,10 +27,6 @@ namespace
 
 const QColor BLUE(0, 0, 255), RED(255, 0, 0), YELLOW(255, 255, 0), GREEN(0, 128, 0);
 
-// Start points of the cables' first lines; the second line starts 7 pixels to the right.
-const QPoint CABLE[9] = {{},         {23, 143},  {84, 143}, {143, 143}, {333, 143},
-                         {394, 143}, {454, 143}, {184, 65}, {297, 65}};
-
 // True when the 2 x 2 device block of logical pixel (x, y) is all `color`.
 bool blockIs(const QImage &device, int x, int y, const QColor &color)
 {
@@ -99,7 +95,7 @@ void TestHighDensity::roadDrawnInWholeBlocks()
         {4, true, YELLOW}, {5, true, YELLOW}, {6, true, YELLOW}, {5, false, BLUE},
     };
     for (const Expect &e : path) {
-        const QPoint p = CABLE[e.entry] + QPoint(e.second ? 7 : 0, 0);
+        const QPoint p = student::cableStart(e.entry) + QPoint(e.second ? student::WIRE_GAP : 0, 0);
         QVERIFY2(blockIs(diagram, p.x(), p.y(), e.color),
                  qPrintable(QStringLiteral("cable %1 line %2").arg(e.entry).arg(e.second ? 2 : 1)));
     }
@@ -118,8 +114,7 @@ void TestHighDensity::roadDrawnInWholeBlocks()
     const QImage leds = grabbed(f_hub1->Image1);
     for (auto [k, color] :
          {std::pair{3, GREEN}, std::pair{2, RED}, std::pair{6, RED}, std::pair{8, RED}}) {
-        const int squareLeft[9] = {0, 42, 75, 137, 170, 232, 265, 327, 360};
-        const int left = squareLeft[k];
+        const int left = student::ledSquare(k).left();
         for (int y = 24; y < 36; ++y)
             for (int x = left; x < left + 12; ++x)
                 QVERIFY(blockIs(leds, x, y, color));

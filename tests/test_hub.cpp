@@ -7,6 +7,7 @@
 #include "engine/global.h"
 #include "pictures/artwork.h"
 #include "support/fake_services.h"
+#include "support/student.h"
 #include "widgets/picture_view.h"
 
 #include <QLabel>
@@ -23,8 +24,6 @@ const QColor SILVER(192, 192, 192);
 const QColor BLACK(0, 0, 0);
 const QColor DARK(128, 128, 128);
 const QColor LIGHT(204, 204, 204);
-// Left edges of the painted squares of LEDs 1..8.
-const int SQUARE_LEFT[9] = {0, 42, 75, 137, 170, 232, 265, 327, 360};
 } // namespace
 
 class TestHub : public QObject
@@ -126,7 +125,7 @@ void TestHub::pressZones()
     }
     // A 12 x 12 square, green for a receive LED and red for a transmit LED.
     const QColor colour = led % 2 == 1 ? GREEN : RED;
-    const int left = SQUARE_LEFT[led];
+    const int left = student::ledSquare(led).left();
     PictureView *image = f_hub1->Image1;
     for (const QPoint &inside :
          {QPoint(left, 24), QPoint(left + 11, 24), QPoint(left, 35), QPoint(left + 11, 35)})

@@ -33,17 +33,15 @@ const QString NOT_STATION = QStringLiteral("Ce n'est pas le moment de traiter ce
 const QString NOT_HUB = QStringLiteral("Ce n'est pas le moment de traiter ce hub");
 const QString NOT_BRIDGE = QStringLiteral("Ce n'est pas le moment de traiter le Pont");
 
-// Start points of the cables' first lines; the second line starts 7 pixels to the right.
-const QPoint CABLE[9] = {{},         {23, 143},  {84, 143}, {143, 143}, {333, 143},
-                         {394, 143}, {454, 143}, {184, 65}, {297, 65}};
-
-QColor firstLine(int entry)
+QColor firstLine(int cable)
 {
-    return Principale->Image1->pixel(CABLE[entry].x(), CABLE[entry].y());
+    const QPoint p = cableStart(cable);
+    return Principale->Image1->pixel(p.x(), p.y());
 }
-QColor secondLine(int entry)
+QColor secondLine(int cable)
 {
-    return Principale->Image1->pixel(CABLE[entry].x() + 7, CABLE[entry].y());
+    const QPoint p = cableStart(cable);
+    return Principale->Image1->pixel(p.x() + WIRE_GAP, p.y());
 }
 
 // What one click on the diagram did: the modal dialog it opened (closed again untouched),
