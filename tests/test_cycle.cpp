@@ -1,7 +1,6 @@
-// The exercise cycle through the real windows: new exercises, the random draw, the progress
+// The exercise cycle through the real windows: new exercises, imposed then drawn, the progress
 // window, the end of an exercise and of a series, the error count, quitting. The phases are
 // driven through the shared state where the diagram would move them.
-#include "core/series_time.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
@@ -56,8 +55,6 @@ class TestCycle : public QObject
 {
     Q_OBJECT
 private slots:
-    void formatsElapsedTime_data();
-    void formatsElapsedTime();
     void firstExerciseLeavesTheDialogsAlone();
     void imposedExercisesThenRandomOnes();
     void seriesEndingWithEndLine();
@@ -72,25 +69,6 @@ private slots:
     void countersStopAtTheirLimit();
     void aboutOpensModally();
 };
-
-void TestCycle::formatsElapsedTime_data()
-{
-    QTest::addColumn<qint64>("seconds");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << qint64(0) << "00:00:00";
-    QTest::newRow("minutes") << qint64(7 * 60 + 42) << "00:07:42";
-    QTest::newRow("hours") << qint64(23 * 3600 + 59 * 60 + 59) << "23:59:59";
-    QTest::newRow("a day") << qint64(24 * 3600) << "24:00:00";
-    QTest::newRow("more") << qint64(26 * 3600 + 3 * 60 + 10) << "26:03:10";
-    QTest::newRow("clock went back") << qint64(-5) << "00:00:00";
-}
-
-void TestCycle::formatsElapsedTime()
-{
-    QFETCH(qint64, seconds);
-    QFETCH(QString, text);
-    QCOMPARE(formatElapsed(seconds), text);
-}
 
 void TestCycle::firstExerciseLeavesTheDialogsAlone()
 {

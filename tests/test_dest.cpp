@@ -1,5 +1,5 @@
-// The receiving-station dialog on its own: the copy decision for every kind of station and
-// destination, when the dialog lets the student decide, what it shows, and where it stands.
+// The receiving-station dialog on its own: what it does with each outcome of the copy decision
+// (the decision itself is a core rule), what it shows, and where it stands.
 #include "dialogs/u_dest.h"
 #include "engine/global.h"
 #include "support/fixture.h"
@@ -26,8 +26,6 @@ private slots:
 
     void copyDecision_data();
     void copyDecision();
-    void decisionOpens_data();
-    void decisionOpens();
     void showsTheClickedStationAndTheFrame_data();
     void showsTheClickedStationAndTheFrame();
     void activationLeavesTheTickAlone();
@@ -112,34 +110,6 @@ void TestDest::copyDecision()
     QCOMPARE(dialog->copier->isChecked(), ticked);
 }
 
-void TestDest::decisionOpens_data()
-{
-    QTest::addColumn<int>("phase");
-    QTest::addColumn<int>("destination");
-    QTest::addColumn<bool>("alreadyCopied");
-    QTest::addColumn<bool>("open");
-
-    QTest::newRow("broadcast at 30") << 30 << 7 << false << true;
-    QTest::newRow("broadcast at 50, copied") << 50 << 7 << true << false;
-}
-
-void TestDest::decisionOpens()
-{
-    QFETCH(int, phase);
-    QFETCH(int, destination);
-    QFETCH(bool, alreadyCopied);
-    QFETCH(bool, open);
-    global.phase = static_cast<std::uint8_t>(phase);
-    global.dest_index = static_cast<std::uint8_t>(destination);
-    global.clicked_station = 4;
-    global.copied[4] = alreadyCopied;
-    showActive();
-    QCOMPARE(dialog->Panel->isEnabled(), open);
-    QCOMPARE(dialog->BitBtn1->isVisible(), open);
-    QVERIFY(!dialog->trame->isEnabled());
-    QVERIFY(!dialog->edit1->isEnabled());
-}
-
 void TestDest::showsTheClickedStationAndTheFrame_data()
 {
     QTest::addColumn<int>("clicked");
@@ -178,6 +148,8 @@ void TestDest::showsTheClickedStationAndTheFrame()
     QCOMPARE(cell(dialog->trame, 2, 0), QString());
     QCOMPARE(cell(dialog->trame, 3, 0), QStringLiteral(" Couches LLC et supérieures"));
     QCOMPARE(cell(dialog->trame, 4, 0), QStringLiteral("FCS"));
+    QVERIFY(!dialog->trame->isEnabled());
+    QVERIFY(!dialog->edit1->isEnabled());
 }
 
 void TestDest::activationLeavesTheTickAlone()

@@ -1,6 +1,7 @@
-// The hub dialogs on their own: presses on the real LED panel picture (zones, colours, toggling,
-// double clicks), the validation against the expected pattern, the ring that makes the hubs
-// automatic, the phases a hub may move, the twins' layouts, and the LED panel artwork itself.
+// The hub dialogs on their own: presses on the real LED panel picture (colours, toggling, double
+// clicks), the validation messages, the ring that makes the hubs automatic, the phases a hub may
+// move, the twins' layouts, and the LED panel artwork itself. The press zones and the LED check
+// are core rules.
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
 #include "engine/anim_pont.h"
@@ -43,8 +44,6 @@ private slots:
     void squaresOfLedsFiveToEightCoverTheFramesInnerColumn();
     void activationRecordsThePhase();
     void rxIsReportedBeforeTx();
-    void everyLedIsChecked_data();
-    void everyLedIsChecked();
     void phaseMoves_data();
     void phaseMoves();
     void automationRing_data();
@@ -238,40 +237,6 @@ void TestHub::rxIsReportedBeforeTx()
     // The LEDs stay as the student lit them.
     QCOMPARE(f_hub1->Image1->pixel(140, 30), GREEN);
     QCOMPARE(f_hub1->Image1->pixel(365, 30), RED);
-}
-
-void TestHub::everyLedIsChecked_data()
-{
-    QTest::addColumn<int>("hub");
-    QTest::addColumn<QList<int>>("wrong");
-    QTest::addColumn<QString>("message");
-    const QString rx = QStringLiteral("Au moins une led RX est mal positionnée");
-    const QString tx = QStringLiteral("Au moins une led TX est mal positionnée");
-    QTest::newRow("hub 2, RX 1") << 2 << QList<int>{1} << rx;
-    QTest::newRow("hub 2, TX 8") << 2 << QList<int>{8} << tx;
-    QTest::newRow("hub 2, all right") << 2 << QList<int>{} << QString();
-}
-
-// The dialog checks the hub being processed, as the main window set it, against its expected
-// pattern (the LED check itself is the core's rule).
-void TestHub::everyLedIsChecked()
-{
-    QFETCH(int, hub);
-    QFETCH(QList<int>, wrong);
-    QFETCH(QString, message);
-    global.current_hub = static_cast<std::uint8_t>(hub);
-    global.phase = PHASE_BRIDGE;
-    const std::uint8_t expected[9] = {0, 1, 0, 0, 1, 0, 1, 0, 1};
-    std::copy(std::begin(expected), std::end(expected), global.led_expected[hub]);
-    std::copy(std::begin(expected), std::end(expected), global.led_state[hub]);
-    for (int k : wrong)
-        global.led_state[hub][k] ^= 1;
-    Tf_hub *dialog = hubDialog(hub);
-    showActive(dialog);
-    QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
-    QCOMPARE(fake->lastText(), message);
-    QCOMPARE(int(global.phase), message.isEmpty() ? int(PHASE_FINAL_SEGMENT) : int(PHASE_BRIDGE));
-    QCOMPARE(dialog->isVisible(), !message.isEmpty());
 }
 
 void TestHub::phaseMoves_data()

@@ -27,10 +27,69 @@ namespace student
 namespace
 {
 
-// The colours of lit LEDs: receive green, transmit red.
+// --- The lesson ----------------------------------------------------------------------------------
+
+// Destination numbers: the stations 1..6, the broadcast 7, the NetBEUI multicast 8, as the main
+// window names them; 0 for any other label.
+int numberOfLabel(const QString &label)
+{
+    static const QStringList labels{"Machine 1", "Machine 2", "Machine 3", "Machine 4",
+                                    "Machine 5", "Machine 6", "Broadcast", "M.cast NETBEUI"};
+    return int(labels.indexOf(label)) + 1;
+}
+
+// Stations 1..3 hang on hub 1 at ports 1..3, stations 4..6 on hub 2 at ports 2..4; the bridge's
+// left port on hub 1 at port 4, its right port on hub 2 at port 1.
+int hubOf(int station)
+{
+    return station <= 3 ? 1 : 2;
+}
+const int STATION_PORT[7] = {0, 1, 2, 3, 2, 3, 4};
+const int BRIDGE_PORT[3] = {0, 4, 1};
+
+// A hub repeats the frame: the RX LED of the port it enters by and the TX LEDs of the three
+// others are lit (LED 2p - 1 is port p's RX LED, LED 2p its TX LED). The frame enters the
+// sender's hub by the sender's port, the other hub by the bridge's.
+bool ledLit(int led, int hub, int source)
+{
+    const int entry = hub == hubOf(source) ? STATION_PORT[source] : BRIDGE_PORT[hub];
+    return (led % 2 == 1) == ((led + 1) / 2 == entry);
+}
 const QColor RX_LIT(0, 128, 0), TX_LIT(255, 0, 0);
 
-// The grid's rows 1..4 in column 0: a bridge table's addresses.
+// The learning bridge looks the destination up in its right table, then in its left one, rows
+// 1..4 (the pending row included), and sends the frame out of its other port unless the
+// destination stands on the sender's side.
+enum class Side { None, Left, Right };
+Side lookup(const QString &destination, const QStringList &left, const QStringList &right)
+{
+    return right.contains(destination)  ? Side::Right
+           : left.contains(destination) ? Side::Left
+                                        : Side::None;
+}
+Side emission(int source, Side found)
+{
+    const Side own = hubOf(source) == 1 ? Side::Left : Side::Right;
+    return found == own ? Side::None : own == Side::Left ? Side::Right : Side::Left;
+}
+
+// A station copies the frame when it is not the sender and the frame is for it or for all.
+bool copies(int station, int source, int destination)
+{
+    return station != source && (station == destination || destination >= 7);
+}
+
+// --- What the student reads ----------------------------------------------------------------------
+
+struct Exercise {
+    int source, destination;
+};
+Exercise exerciseShown()
+{
+    return {numberOfLabel(Principale->Edit1->text()), numberOfLabel(Principale->Edit2->text())};
+}
+
+// A bridge table's addresses, rows 1..4.
 QStringList addresses(const QTableWidget *table)
 {
     QStringList list;
@@ -39,7 +98,6 @@ QStringList addresses(const QTableWidget *table)
     return list;
 }
 
-// The row of the cache table whose label is `label`.
 int rowLabelled(const QTableWidget *table, const QString &label)
 {
     for (int row = 1; row < table->rowCount(); ++row)
@@ -48,72 +106,7 @@ int rowLabelled(const QTableWidget *table, const QString &label)
     return -1;
 }
 
-Tf_hub *hubDialogOf(int hub)
-{
-    return hub == 1 ? static_cast<Tf_hub *>(f_hub1) : f_hub2;
-}
-
 } // namespace
-
-// --- The lesson ----------------------------------------------------------------------------------
-
-int numberOfLabel(const QString &label)
-{
-    static const QStringList labels{"Machine 1", "Machine 2", "Machine 3", "Machine 4",
-                                    "Machine 5", "Machine 6", "Broadcast", "M.cast NETBEUI"};
-    return int(labels.indexOf(label)) + 1;
-}
-
-bool isGroup(int destination)
-{
-    return destination == 7 || destination == 8;
-}
-
-int hubOf(int station)
-{
-    return station <= 3 ? 1 : 2;
-}
-
-int portOf(int station)
-{
-    static const int ports[7] = {0, 1, 2, 3, 2, 3, 4};
-    return ports[station];
-}
-
-int entryPort(int hub, int source)
-{
-    static const int bridgePort[3] = {0, 4, 1};
-    return hub == hubOf(source) ? portOf(source) : bridgePort[hub];
-}
-
-bool ledLit(int led, int entryPort)
-{
-    const int port = (led + 1) / 2;
-    const bool receive = led % 2 == 1;
-    return receive == (port == entryPort);
-}
-
-Side lookup(const QString &destination, const QStringList &left, const QStringList &right)
-{
-    if (right.contains(destination))
-        return Side::Right;
-    if (left.contains(destination))
-        return Side::Left;
-    return Side::None;
-}
-
-Side emission(int source, Side found)
-{
-    const Side own = hubOf(source) == 1 ? Side::Left : Side::Right;
-    if (found == own)
-        return Side::None;
-    return own == Side::Left ? Side::Right : Side::Left;
-}
-
-bool copies(int station, int source, int destination)
-{
-    return station != source && (station == destination || isGroup(destination));
-}
 
 // --- Where things stand on screen ----------------------------------------------------------------
 
@@ -152,20 +145,15 @@ QPoint cableStart(int cable)
     return starts[cable];
 }
 
-Exercise exerciseShown()
-{
-    return {numberOfLabel(Principale->Edit1->text()), numberOfLabel(Principale->Edit2->text())};
-}
-
 QList<int> ledsToSwitch(int hub)
 {
-    const PictureView *panel = hubDialogOf(hub)->Image1;
-    const int port = entryPort(hub, exerciseShown().source);
+    const PictureView *panel = hubDialog(hub)->Image1;
+    const int source = exerciseShown().source;
     QList<int> leds;
     for (int k = 1; k <= 8; ++k) {
         const QPoint centre = ledSquare(k).center();
         const bool shown = panel->pixel(centre.x(), centre.y()) == (k % 2 ? RX_LIT : TX_LIT);
-        if (shown != ledLit(k, port))
+        if (shown != ledLit(k, hub, source))
             leds << k;
     }
     return leds;
@@ -191,6 +179,9 @@ void clickCell(QTableWidget *grid, int column, int row)
                       grid->visualItemRect(grid->item(row, column)).center());
 }
 
+namespace
+{
+
 void playSender()
 {
     Tf_Station_emettrice *d = f_Station_emettrice;
@@ -206,20 +197,18 @@ void playSender()
 
 void playHub(int hub)
 {
-    Tf_hub *d = hubDialogOf(hub);
     for (int k : ledsToSwitch(hub))
-        QTest::mouseClick(d->Image1, Qt::LeftButton, {}, ledPoint(k));
-    clickButton(d->BitBtn1);
+        QTest::mouseClick(hubDialog(hub)->Image1, Qt::LeftButton, {}, ledPoint(k));
+    clickButton(hubDialog(hub)->BitBtn1);
 }
 
 void playBridge()
 {
     Tf_pont *d = f_pont;
     const Exercise e = exerciseShown();
-    const bool fromLeft = hubOf(e.source) == 1;
     clickButton(d->BitBtn1); // clear any pending row left over
     clickCell(d->trame, 1, 0);
-    clickButton(fromLeft ? d->majgauche : d->MAJdroite);
+    clickButton(hubOf(e.source) == 1 ? d->majgauche : d->MAJdroite);
     // A frame sent to its own sender is not looked up, and goes out like an unknown one.
     Side found = Side::None;
     QRadioButton *analysis = d->dest_src;
@@ -249,17 +238,15 @@ void playReceiver()
     clickButton(d->BitBtn1);
 }
 
+} // namespace
+
 bool playActiveDialog()
 {
     QWidget *w = QApplication::activeModalWidget();
-    if (!w)
-        return false;
     if (w == f_Station_emettrice)
         playSender();
-    else if (w == f_hub1)
-        playHub(1);
-    else if (w == f_hub2)
-        playHub(2);
+    else if (w == f_hub1 || w == f_hub2)
+        playHub(w == f_hub1 ? 1 : 2);
     else if (w == f_pont)
         playBridge();
     else if (w == f_destination)
@@ -286,13 +273,11 @@ bool playExercise(QString *trouble)
             clickDiagram(at);
         return done->isChecked() && pilot.refused == 0;
     };
-    if (!process(f_avance->_emetteur, stationPoint(e.source)))
-        return fail(QStringLiteral("the sender was not processed"));
     const int sourceHub = hubOf(e.source);
-    if (!process(hubDone[sourceHub], hubPoint(sourceHub)))
-        return fail(QStringLiteral("hub %1 was not processed").arg(sourceHub));
-    if (!process(f_avance->_Pont, bridgePoint()))
-        return fail(QStringLiteral("the bridge was not processed"));
+    if (!process(f_avance->_emetteur, stationPoint(e.source)) ||
+        !process(hubDone[sourceHub], hubPoint(sourceHub)) ||
+        !process(f_avance->_Pont, bridgePoint()))
+        return fail(QStringLiteral("the sender, its hub or the bridge was not processed"));
     // The bridge's decision as its dialog shows it: the far hub, if the frame went on.
     const int farHub = f_pont->b_egauche->isChecked() ? 1 : f_pont->b_edroite->isChecked() ? 2 : 0;
     if (farHub != 0 && !process(hubDone[farHub], hubPoint(farHub)))
@@ -304,18 +289,16 @@ bool playExercise(QString *trouble)
             clickButton(f_avance->destinataire);
         clickButton(f_avance->destinataire);
     } else {
-        QList<int> receivers;
-        for (int c = 1; c <= 6; ++c)
-            if (copies(c, e.source, e.destination))
-                receivers << c;
         // Until the last receiver has copied the frame, the exercise goes on; each receiver
         // the student has not reached by then must show, when clicked, that it copied.
-        QList<int> unreached = receivers;
-        while (!unreached.isEmpty() && !f_avance->fin_traitement->isEnabled()) {
+        QList<int> unreached;
+        for (int c = 1; c <= 6; ++c)
+            if (copies(c, e.source, e.destination))
+                unreached << c;
+        while (!unreached.isEmpty() && !f_avance->fin_traitement->isEnabled())
             clickDiagram(stationPoint(unreached.takeFirst()));
-            if (pilot.refused > 0)
-                return fail(QStringLiteral("a receiving station was refused"));
-        }
+        if (pilot.refused > 0)
+            return fail(QStringLiteral("a receiving station was refused"));
         for (int c : unreached) {
             f_destination->hide();
             clickDiagram(stationPoint(c));
