@@ -10,7 +10,6 @@
 #include <QPoint>
 #include <QSize>
 
-
 class PictureView;
 class QLabel;
 class QPushButton;
