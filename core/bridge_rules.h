@@ -53,25 +53,27 @@ struct StationAddresses {
     bool isRight(const QString &address) const;
 };
 
-// A. The pending row of the sender's side holds the source address and the other one is empty.
+// Table update check: the pending row of the sender's side holds the source address and the other
+// pending row is empty.
 bool tablesUpdated(const BridgeTable &left, const BridgeTable &right, const QString &source,
                    const StationAddresses &stations);
 
-// B. Where the destination address stands, rows 1..4 included; the right table wins over the
-// left one. Yields Left, Right or Neither.
+// Destination lookup: where the destination address stands, rows 1..4 included; the right table
+// wins over the left one. Yields Left, Right or Neither.
 DestChoice lookup(const QString &destination, const BridgeTable &left, const BridgeTable &right);
-// The one accepted answer of group 2.
+// Destination analysis: the one accepted answer of group 2.
 DestChoice expectedDestination(int srcIndex, int destIndex, const QString &destination,
                                const BridgeTable &left, const BridgeTable &right);
 
-// C. The one accepted answer of group 3, given the source station and the accepted group 2 answer.
+// Emission decision: the one accepted answer of group 3, given the source station and the accepted
+// group 2 answer.
 EmitChoice expectedEmission(int srcIndex, DestChoice destination);
 
-// D. Moves the pending entry, if any, into the first row that is empty or holds the same address;
-// a full table drops it. The pending row is emptied.
+// Learning: moves the pending entry, if any, into the first row that is empty or holds the same
+// address; a full table drops it. The pending row is emptied.
 void commit(BridgeTable &table);
 
-// F. Every entry whose TTL is at most `amount` leaves; the others lose `amount`.
+// Ageing: every entry whose TTL is at most `amount` leaves; the others lose `amount`.
 void age(BridgeTable &table, int amount);
 
 struct Completion {
@@ -95,8 +97,9 @@ struct Outcome {
     BridgeTable right;
 };
 
-// Runs the checks A to C, then the commit, the phase and the ageing. `drawAgeing` gives the
-// ageing amount and is called once, on success only.
+// Runs the three checks (table update, destination analysis, emission decision) in that order,
+// then the learning, the phase and the ageing. `drawAgeing` gives the ageing amount and is called
+// once, on success only.
 Outcome complete(const Completion &input, const std::function<int()> &drawAgeing);
 
 // The refusal of a step that refused (not Done).

@@ -1,6 +1,8 @@
 // The exercise-list reader. It walks the bytes once, line by line, without copying lines; each
 // line is judged on byte codes alone ("0" to "9" are consecutive), so the encoding of the file
-// does not matter. A digit "0" names no station: such a line is skipped like any other misfit.
+// does not matter, once a UTF-8 byte-order mark at its start is passed over. Lines end at LF or
+// CR LF; a CR alone is a character below "0" like any other. A digit "0" names no station: such a
+// line is skipped like any other misfit.
 #include "core/exercise_list.h"
 
 const QString EXERCISE_FILE = QStringLiteral("pontexos.kz");
@@ -9,6 +11,8 @@ namespace
 {
 
 constexpr unsigned char CTRL_Z = 26;
+// What many editors write first in a UTF-8 file; it is no part of the first line.
+constexpr char UTF8_BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
 
 // Skips the characters below "0" from `pos`; returns the new position.
 int skipBelowZero(const QByteArray &bytes, int pos, int end)
@@ -33,7 +37,7 @@ ExerciseListReading parseExerciseList(const QByteArray &bytes)
 {
     ExerciseListReading reading;
     const int size = int(bytes.size());
-    int lineStart = 0;
+    int lineStart = bytes.startsWith(UTF8_BYTE_ORDER_MARK) ? int(qstrlen(UTF8_BYTE_ORDER_MARK)) : 0;
     while (lineStart < size && static_cast<unsigned char>(bytes.at(lineStart)) != CTRL_Z) {
         int lineEnd = int(bytes.indexOf('\n', lineStart));
         if (lineEnd < 0)

@@ -2,6 +2,7 @@
 // Each line holds a source digit 1..6 and a destination digit 1..7, possibly preceded and
 // separated by characters below "0"; a line starting with "FIN" ends the list and the series;
 // other lines are skipped; at most 20 entries are kept; a Ctrl-Z where a line begins ends the file.
+// A UTF-8 byte-order mark at the start of the file is passed over.
 #pragma once
 
 #include "core/network.h"

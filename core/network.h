@@ -38,3 +38,19 @@ inline bool isGroupDestination(int destination)
 {
     return destination == DEST_BROADCAST || destination == DEST_MULTICAST;
 }
+// A group frame is taken by every station but its sender.
+constexpr int GROUP_RECEIVERS = 5;
+
+// Where the stations hang: stations 1..3 on ports 1..3 of hub 1, stations 4..6 on ports 2..4 of
+// hub 2.
+inline int hubOfStation(int station)
+{
+    return isLeftStation(station) ? 1 : 2;
+}
+inline int portOfStation(int station)
+{
+    return isLeftStation(station) ? station : station - 2;
+}
+// The bridge's port on each hub: its left port on port 4 of hub 1, its right port on port 1 of
+// hub 2.
+constexpr int BRIDGE_PORT[3] = {0, 4, 1};

@@ -121,7 +121,8 @@ Tf_pont::Tf_pont(QWidget *parent) : ElementDialog(parent)
     b_edroite =
         controls::radioButton(GroupBox2, "b_edroite", QStringLiteral("à droite"), 176, 24, 57, 17);
 
-    Termine = controls::glyphButton(Panel, "Termine", QStringLiteral("Terminé"), 320, 280, 105, 25);
+    Termine =
+        controls::completionButton(Panel, "Termine", QStringLiteral("Terminé"), 320, 280, 105, 25);
 
     connect(majgauche, &QPushButton::clicked, this, &Tf_pont::majgaucheClick);
     connect(MAJdroite, &QPushButton::clicked, this, &Tf_pont::MAJdroiteClick);

@@ -1,5 +1,6 @@
 #include "dialogs/u_dest.h"
 
+#include "core/receiver_rules.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
@@ -14,24 +15,6 @@
 #include <QTableWidget>
 
 Tf_destination *f_destination = nullptr;
-
-CopyOutcome copyOutcome(int clicked, int source, int destination, bool ticked)
-{
-    const bool group = isGroupDestination(destination);
-    const bool forThisStation = clicked != source && (clicked == destination || group);
-    if (ticked != forThisStation)
-        return CopyOutcome::Refused;
-    if (!ticked)
-        return CopyOutcome::Closed;
-    return group ? CopyOutcome::Copied : CopyOutcome::Received;
-}
-
-bool decisionOpen(int phase, int destination, bool alreadyCopied)
-{
-    if (alreadyCopied)
-        return false;
-    return phase == PHASE_FINAL_SEGMENT || (phase > PHASE_SENT && isGroupDestination(destination));
-}
 
 Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
 {
@@ -55,7 +38,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
     edit1->setAccessibleName(QStringLiteral("Station qui reçoit la trame"));
     copier =
         checkBox(Panel, "copier", QStringLiteral("Copier la trame en mémoire"), 144, 12, 153, 17);
-    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 304, 8, 89, 25);
+    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 304, 8, 89, 25);
     Label1 = label(Panel, "Label1", QStringLiteral("Trame reçue"), 192, 48);
     QWidget::setTabOrder(copier, BitBtn1);
 

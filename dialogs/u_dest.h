@@ -13,21 +13,6 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
-// What "Terminé" does with the decision of station `clicked`: the frame from `source` to
-// `destination` is for it when it is not the sender and is the destination or the frame is a
-// broadcast or multicast; the tick must say exactly that.
-enum class CopyOutcome {
-    Refused,  // the tick disagrees
-    Closed,   // not for this station, rightly not copied: nothing changes
-    Received, // the unicast destination copied it: the frame's journey ends
-    Copied,   // one more station copied a group frame
-};
-CopyOutcome copyOutcome(int clicked, int source, int destination, bool ticked);
-
-// Whether the dialog lets the student decide, in `phase`, for a station that has or has not
-// copied the frame already.
-bool decisionOpen(int phase, int destination, bool alreadyCopied);
-
 class Tf_destination : public ElementDialog
 {
     Q_OBJECT

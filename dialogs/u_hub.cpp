@@ -1,5 +1,7 @@
 #include "dialogs/u_hub.h"
 
+#include "core/geometry.h"
+#include "core/hub_rules.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
@@ -15,9 +17,7 @@ Tf_hub1 *f_hub1 = nullptr;
 namespace
 {
 
-const QColor GREEN(0, 128, 0);
-const QColor RED(255, 0, 0);
-const QColor SILVER(192, 192, 192);
+namespace colour = geometry::colour;
 
 const QString LED_HELP =
     QStringLiteral("Cliquer sur les leds, ou au clavier : touches 1 à 8 pour allumer ou éteindre "
@@ -25,18 +25,15 @@ const QString LED_HELP =
                    "Leds impaires : RX, leds paires : TX ; 1 et 2 : port 1, 3 et 4 : port 2, "
                    "5 et 6 : port 3, 7 et 8 : port 4.");
 
-// The press zones of LEDs 1..8: x strictly between these bounds, y strictly between 20 and 40.
-const int LED_ZONE[9][2] = {{0, 0},     {38, 58},   {71, 91},   {133, 153}, {166, 186},
-                            {230, 250}, {262, 282}, {324, 344}, {357, 377}};
-
 // What a screen reader says of the panel: the LEDs lit on it, as painted (green or red), then
 // how to work it by keyboard.
 void describeLeds(PictureView *panel)
 {
     QStringList lit;
     for (int k = 1; k <= 8; ++k) {
-        const QColor shown = panel->pixel(ledSquareLeft(k) + 6, 30);
-        if (shown == GREEN || shown == RED)
+        const QPoint centre = geometry::ledSquare(k).center();
+        const QColor shown = panel->pixel(centre.x(), centre.y());
+        if (shown == colour::RX_LIT || shown == colour::TX_LIT)
             lit << QStringLiteral("%1 du port %2")
                        .arg(k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX"))
                        .arg((k + 1) / 2);
@@ -48,33 +45,6 @@ void describeLeds(PictureView *panel)
 }
 
 } // namespace
-
-int ledAt(int x, int y)
-{
-    if (y <= 20 || y >= 40)
-        return 0;
-    for (int k = 1; k <= 8; ++k)
-        if (x > LED_ZONE[k][0] && x < LED_ZONE[k][1])
-            return k;
-    return 0;
-}
-
-int ledSquareLeft(int k)
-{
-    const int b = (k / 2) * 95;
-    return k % 2 == 1 ? b + 42 : b - 20;
-}
-
-LedCheck checkLeds(const std::uint8_t (&state)[9], const std::uint8_t (&expected)[9])
-{
-    for (int k = 1; k <= 7; k += 2)
-        if (state[k] != expected[k])
-            return LedCheck::WrongRx;
-    for (int k = 2; k <= 8; k += 2)
-        if (state[k] != expected[k])
-            return LedCheck::WrongTx;
-    return LedCheck::Right;
-}
 
 Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent), ownHub(layout.hub)
 {
@@ -96,13 +66,13 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
     QHash<int, QPoint> keys;
     for (int k = 1; k <= 8; ++k)
         for (int key : PictureView::digitKeys(k))
-            keys.insert(key, QPoint((LED_ZONE[k][0] + LED_ZONE[k][1]) / 2, 30));
+            keys.insert(key, geometry::LED_ZONES[k].center());
     Image1->setKeyPoints(keys);
     Image1->setToolTip(LED_HELP);
     Label1 = label(Panel, "Label1", QStringLiteral("Cliquer  sur  les  leds  actives"),
                    layout.label.x(), layout.label.y());
-    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), layout.button.x(),
-                          layout.button.y(), 121, 33);
+    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), layout.button.x(),
+                               layout.button.y(), 121, 33);
 
     QWidget::setTabOrder(Image1, BitBtn1);
     describeLeds(Image1);
@@ -119,11 +89,11 @@ void Tf_hub::FormActivate()
 
 void Tf_hub::Image1MouseDown(int x, int y)
 {
-    const int k = ledAt(x, y);
+    const int k = geometry::ledAt(QPoint(x, y));
     if (k == 0)
         return;
     std::uint8_t &lit = global.led_state[ownHub][k];
-    paintLed(k, lit == 1 ? SILVER : k % 2 == 1 ? GREEN : RED);
+    paintLed(k, lit == 1 ? colour::LED_OFF : k % 2 == 1 ? colour::RX_LIT : colour::TX_LIT);
     lit = lit == 1 ? 0 : 1;
 }
 
@@ -156,8 +126,7 @@ void Tf_hub::BitBtn1Click()
 
 void Tf_hub::paintLed(int k, const QColor &color)
 {
-    const int x1 = ledSquareLeft(k);
-    Image1->fillRect(x1, 24, x1 + 12, 36, color);
+    Image1->fillRect(geometry::ledSquare(k), color);
     describeLeds(Image1);
 }
 

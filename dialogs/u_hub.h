@@ -10,8 +10,6 @@
 #include <QPoint>
 #include <QSize>
 
-#include <cstdint>
-
 class PictureView;
 class QLabel;
 class QPushButton;
@@ -41,20 +39,10 @@ public:
 
     // Paints LED k (1..8) of the picture as a 12 x 12 square of `color`, outline and fill.
     void paintLed(int k, const QColor &color);
-    int hub() const { return ownHub; }
 
 private:
     const int ownHub;
 };
-
-// The LED under a press at (x, y) of the LED panel picture: 1..8, or 0 when none.
-int ledAt(int x, int y);
-// Left edge of the 12 x 12 square painted for LED k (1..8); its rows are 24..35.
-int ledSquareLeft(int k);
-
-// The verdict on a hub's LEDs: RX LEDs are checked first, so a wrong RX hides a wrong TX.
-enum class LedCheck { Right, WrongRx, WrongTx };
-LedCheck checkLeds(const std::uint8_t (&state)[9], const std::uint8_t (&expected)[9]);
 
 class Tf_hub1 : public Tf_hub
 {

@@ -29,7 +29,7 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
     station1->setGeometry(64, 16, 33, 33);
     station1->setPicture(pictures::station(qApp->devicePixelRatio()));
     edit1 = field(Panel, "edit1", 24, 56, 121, 21);
-    BitBtn1 = glyphButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 32, 136, 121, 33);
+    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 32, 136, 121, 33);
     Label2 = label(Panel, "Label2", QStringLiteral("Adresses connues ( en cache )"), 216, 5);
     table_MAC = grid(Panel, "table_MAC", Label2->text(), 194, 25, 199, 240, 2, STATION_ROWS, 1, 1);
     BitBtn2 = button(Panel, "BitBtn2", QStringLiteral("Copier l'adresse dans la trame"), 32, 224,

@@ -1,6 +1,9 @@
 #include "engine/anim_pont.h"
 
+#include "core/exercise_choice.h"
 #include "core/exercise_list.h"
+#include "core/geometry.h"
+#include "core/hub_rules.h"
 #include "core/series_time.h"
 #include "core/settings.h"
 #include "dialogs/U_pont.h"
@@ -34,31 +37,19 @@ TPrincipale *Principale = nullptr;
 namespace
 {
 
-// The cables of the diagram: from the station (or bridge port) to the hub port, first line.
-struct Cable {
-    quint16 x1, y1, x2, y2;
-};
-const Cable LINES[9] = {
-    {0, 0, 0, 0},        {23, 143, 54, 99},   {84, 143, 86, 100},
-    {143, 143, 120, 99}, {333, 143, 364, 99}, {394, 143, 396, 99},
-    {454, 143, 430, 99}, {184, 65, 151, 93},  {297, 65, 328, 93},
-};
-// The cable entry of each hub port: [hub][port].
-const int PORT_CABLE[3][5] = {{0, 0, 0, 0, 0}, {0, 1, 2, 3, 7}, {0, 8, 4, 5, 6}};
-// The x ranges of the six stations in the station band.
-const int STATION_X[7][2] = {{0, 0},     {15, 39},   {75, 99},  {134, 158},
-                             {324, 348}, {386, 410}, {444, 468}};
+using geometry::Wire;
+namespace colour = geometry::colour;
 
-// The keyboard's way into the diagram: each key presses the centre of its element's click band.
+// The keyboard's way into the diagram: each key presses the centre of its element's click zone.
 QHash<int, QPoint> diagramKeys()
 {
     QHash<int, QPoint> keys;
     for (int s = 1; s <= 6; ++s)
         for (int key : PictureView::digitKeys(s))
-            keys.insert(key, QPoint((STATION_X[s][0] + STATION_X[s][1]) / 2, (146 + 171) / 2));
-    keys.insert(Qt::Key_G, QPoint((37 + 174) / 2, (86 + 104) / 2));
-    keys.insert(Qt::Key_D, QPoint((313 + 453) / 2, (86 + 104) / 2));
-    keys.insert(Qt::Key_P, QPoint((184 + 309) / 2, (22 + 64) / 2));
+            keys.insert(key, geometry::STATION_ZONES[s].center());
+    keys.insert(Qt::Key_G, geometry::HUB_ZONES[1].center());
+    keys.insert(Qt::Key_D, geometry::HUB_ZONES[2].center());
+    keys.insert(Qt::Key_P, geometry::BRIDGE_ZONE.center());
     return keys;
 }
 
@@ -68,25 +59,12 @@ const QString DIAGRAM_HELP = QStringLiteral("Cliquer sur les éléments du rése
                                             "D : Hub 2 (à droite)\n"
                                             "P : Pont");
 
-const QColor BLUE(0, 0, 255);
-const QColor RED(255, 0, 0);
-const QColor YELLOW(255, 255, 0);
-const QColor GREEN(0, 128, 0);
-const QColor SILVER(192, 192, 192);
-
 const QString MAIN_TITLE =
     QStringLiteral("KZ Pont  -  Le pont transparent entre deux segments Ethernet");
 
-void drawFirstLine(PictureView *picture, int entry, const QColor &color)
+void drawWire(PictureView *picture, int cable, Wire wire, const QColor &color)
 {
-    const Cable &c = LINES[entry];
-    picture->drawLine(c.x1, c.y1, c.x2, c.y2, color);
-}
-
-void drawSecondLine(PictureView *picture, int entry, const QColor &color)
-{
-    const Cable &c = LINES[entry];
-    picture->drawLine(c.x1 + 7, c.y1, c.x2 + 7, c.y2, color);
+    picture->drawLine(geometry::wireOf(cable, wire), color);
 }
 
 bool sameHub(int a, int b)
@@ -137,7 +115,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     fitText(Label3);
     Label3->setAutoFillBackground(true);
     QPalette yellow = Label3->palette();
-    yellow.setColor(QPalette::Window, YELLOW);
+    yellow.setColor(QPalette::Window, colour::INSTRUCTION_GROUND);
     Label3->setPalette(yellow);
 
     Image1 = new PictureView(client);
@@ -250,7 +228,7 @@ void TPrincipale::stop(const QString &message)
 void TPrincipale::NouveauClick()
 {
     Nouveau->setEnabled(false);
-    countUp(global.exercise_number);
+    saturatingIncrement(global.exercise_number);
     global.phase = PHASE_NEW;
     trame_gauche->hide();
     draw_cables();
@@ -270,18 +248,11 @@ void TPrincipale::NouveauClick()
 
 void TPrincipale::choose_exercise()
 {
-    if (global.exercise_number <= global.exercise_count) {
-        const ExerciseEntry &entry = global.exercise_list[global.exercise_number];
-        global.src_index = entry.source;
-        global.dest_index = entry.destination;
-        return;
-    }
-    do {
-        global.src_index = static_cast<std::uint8_t>(1 + platform::random(6));
-        global.dest_index = static_cast<std::uint8_t>(1 + platform::random(6 + global.freq_multi));
-    } while (global.dest_diff_src && global.src_index == global.dest_index);
-    if (global.dest_index > 6)
-        global.dest_index = static_cast<std::uint8_t>(DEST_BROADCAST + platform::random(2));
+    const ExerciseEntry chosen =
+        chooseExercise(global.exercise_number, global.exercise_list, global.exercise_count,
+                       global.freq_multi, global.dest_diff_src, &platform::random);
+    global.src_index = chosen.source;
+    global.dest_index = chosen.destination;
 }
 
 void TPrincipale::reset_displays()
@@ -289,7 +260,7 @@ void TPrincipale::reset_displays()
     for (int hub = 1; hub <= 2; ++hub) {
         for (int k = 1; k <= 8; ++k) {
             global.led_state[hub][k] = 0;
-            hubDialog(hub)->paintLed(k, SILVER);
+            hubDialog(hub)->paintLed(k, colour::LED_OFF);
         }
     }
     f_hub1->close();
@@ -347,30 +318,29 @@ void TPrincipale::APropos1Click()
 
 void TPrincipale::Image1MouseDown(int x, int y)
 {
-    if (y >= 86 && y <= 104) {
+    const geometry::DiagramHit hit = geometry::hitDiagram(QPoint(x, y));
+    switch (hit.kind) {
+    case geometry::DiagramHit::HubBand:
         if (x < 0 || !hub_clicked(static_cast<quint16>(x)))
             report_error(Refusal::NotTimeForHub);
-        return;
-    }
-    if (y >= 146 && y <= 171) {
-        for (int s = 1; s <= 6; ++s) {
-            if (x >= STATION_X[s][0] && x <= STATION_X[s][1]) {
-                global.clicked_station = static_cast<std::uint8_t>(s);
-                station_clicked();
-                return;
-            }
-        }
-        return;
-    }
-    if (y >= 22 && y <= 64 && x >= 184 && x <= 309)
+        break;
+    case geometry::DiagramHit::Station:
+        global.clicked_station = static_cast<std::uint8_t>(hit.number);
+        station_clicked();
+        break;
+    case geometry::DiagramHit::Bridge:
         bridge_clicked();
+        break;
+    case geometry::DiagramHit::Nothing:
+        break;
+    }
 }
 
 void TPrincipale::draw_cables()
 {
-    for (int entry = 1; entry <= 8; ++entry) {
-        drawFirstLine(Image1, entry, BLUE);
-        drawSecondLine(Image1, entry, BLUE);
+    for (int cable = 1; cable <= geometry::CABLE_COUNT; ++cable) {
+        drawWire(Image1, cable, Wire::ToHub, colour::CABLE_AT_REST);
+        drawWire(Image1, cable, Wire::FromHub, colour::CABLE_AT_REST);
     }
 }
 
@@ -395,7 +365,8 @@ void TPrincipale::station_clicked()
             controls::setCell(trame_gauche, 1, 0, global.station_table[1][s]);
             trame_gauche->show();
             f_avance->_emetteur->setChecked(true);
-            drawFirstLine(Image1, c, RED);
+            drawWire(Image1, geometry::cableOfPort(hubOfStation(c), portOfStation(c)), Wire::ToHub,
+                     colour::FRAME_SENT);
         }
         return;
     }
@@ -434,7 +405,7 @@ void TPrincipale::station_clicked()
                 global.copied_count = 0;
                 for (int station = 1; station <= 6; ++station)
                     global.copied_count += global.copied[station] ? 1 : 0;
-                if (global.copied_count < 5)
+                if (global.copied_count < GROUP_RECEIVERS)
                     return;
                 global.phase = PHASE_RECEIVED;
             }
@@ -468,12 +439,8 @@ bool show_sender_read_only()
 
 bool TPrincipale::hub_clicked(quint16 x)
 {
-    int n;
-    if (x >= 37 && x <= 174)
-        n = 1;
-    else if (x >= 313 && x <= 453)
-        n = 2;
-    else
+    const int n = geometry::hitDiagram(QPoint(x, geometry::HUB_BAND_TOP)).number;
+    if (n == 0)
         return false;
     Tf_hub *dialog = hubDialog(n);
     QCheckBox *done = n == 1 ? f_avance->_hub1 : f_avance->_hub2;
@@ -497,11 +464,7 @@ bool TPrincipale::hub_clicked(quint16 x)
     dialog->Label1->setVisible(true);
     dialog->BitBtn1->setVisible(true);
     std::uint8_t(&expected)[9] = global.led_expected[n];
-    for (int k = 1; k <= 8; ++k)
-        expected[k] = k % 2 == 0 ? 1 : 0;
-    const int port = global.phase == PHASE_SENT ? (n == 1 ? s : s - 2) : (n == 1 ? 4 : 1);
-    expected[2 * port - 1] = 1;
-    expected[2 * port] = 0;
+    expectedLeds(entryPort(n, global.phase, s), expected);
     global.current_hub = static_cast<std::uint8_t>(n);
 
     if (auto_hub_pass()) {
@@ -515,13 +478,13 @@ bool TPrincipale::hub_clicked(quint16 x)
 
     for (int p = 1; p <= 4; ++p)
         if (expected[2 * p])
-            drawSecondLine(Image1, PORT_CABLE[n][p], YELLOW);
+            drawWire(Image1, geometry::cableOfPort(n, p), Wire::FromHub, colour::FRAME_REPEATED);
     for (int k = 1; k <= 8; k += 2)
         if (global.led_expected[global.current_hub][k])
-            dialog->paintLed(k, GREEN);
+            dialog->paintLed(k, colour::RX_LIT);
     for (int k = 2; k <= 8; k += 2)
         if (global.led_expected[global.current_hub][k])
-            dialog->paintLed(k, RED);
+            dialog->paintLed(k, colour::TX_LIT);
     done->setChecked(true);
     return true;
 }
@@ -559,9 +522,10 @@ void TPrincipale::bridge_clicked()
     f_pont->showForWork();
     if (global.phase >= PHASE_BRIDGE) {
         f_avance->_Pont->setChecked(true);
-        if (f_pont->b_egauche->isChecked())
-            drawFirstLine(Image1, 7, RED);
-        if (f_pont->b_edroite->isChecked())
-            drawFirstLine(Image1, 8, RED);
+        // The bridge sends into the hub on the chosen side, on its own cable there.
+        for (int hub : {1, 2})
+            if ((hub == 1 ? f_pont->b_egauche : f_pont->b_edroite)->isChecked())
+                drawWire(Image1, geometry::cableOfPort(hub, BRIDGE_PORT[hub]), Wire::ToHub,
+                         colour::FRAME_SENT);
     }
 }

@@ -54,7 +54,7 @@ struct Global {
 extern Global global;
 
 // Counters of the run stop at their largest value instead of wrapping to 0.
-inline void countUp(std::uint16_t &counter)
+inline void saturatingIncrement(std::uint16_t &counter)
 {
     if (counter < UINT16_MAX)
         ++counter;

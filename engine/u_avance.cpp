@@ -56,8 +56,8 @@ Tf_avance::Tf_avance(QWidget *parent)
     _hub2 = done[3];
     _Pont = done[4];
 
-    fin_traitement = glyphButton(this, "fin_traitement",
-                                 QStringLiteral("Fin du traitement de la trame"), 2, 171, 167, 31);
+    fin_traitement = completionButton(
+        this, "fin_traitement", QStringLiteral("Fin du traitement de la trame"), 2, 171, 167, 31);
     fin_traitement->setEnabled(false);
 
     // A box ticked or unticked, by the student or by the program, runs its handler.
@@ -142,7 +142,7 @@ void Tf_avance::fin_traitementClick()
 void report_error(Refusal refusal)
 {
     global.refusals.count(refusal, global.error_count);
-    countUp(global.error_count);
+    saturatingIncrement(global.error_count);
     if (f_avance)
         f_avance->writeErrorCount();
     platform::messageBox(platform::BoxKind::Warning, refusalMessage(refusal));

@@ -1,6 +1,7 @@
 // The bridge box of the bridge dialog: a green box with a thick black border, lit from the top
 // left by one light grey line, labelled "Commutateur Ethernet"; and that caption, which the
 // network diagram's bridge carries too.
+#include "core/geometry.h"
 #include "pictures/artwork.h"
 #include "pictures/canvas.h"
 
@@ -26,7 +27,7 @@ void drawBridgeCaption(QPainter &painter, const QRect &box)
     }
     painter.save();
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(geometry::colour::BLACK);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.drawText(box.left() - ink.left() + (box.width() - ink.width()) / 2,
                      box.top() - ink.top() + (box.height() - ink.height()) / 2, text);
@@ -35,16 +36,17 @@ void drawBridgeCaption(QPainter &painter, const QRect &box)
 
 QImage bridge(qreal dpr)
 {
-    const QSize size(129, 44);
-    const QColor green(63, 159, 63);
-    const QColor lightGrey(204, 204, 204);
-    const int border = 3;
+    using namespace geometry::colour;
+    const QSize size = geometry::BRIDGE_PICTURE_SIZE;
+    const QColor green = BRIDGE_GREEN;
+    const QColor lightGrey = LIGHT_GREY;
+    const int border = geometry::BRIDGE_PICTURE_BORDER;
 
     QImage image = canvas(size, dpr, green);
     QPainter painter(&image);
     // The black box takes everything right of and below the grey line.
     const QRect box(1, 1, size.width() - 1, size.height() - 1);
-    painter.fillRect(box, Qt::black);
+    painter.fillRect(box, BLACK);
     painter.fillRect(box.adjusted(border, border, -border, -border), green);
     painter.fillRect(QRect(0, 0, size.width(), 1), lightGrey);
     painter.fillRect(QRect(0, 0, 1, size.height()), lightGrey);

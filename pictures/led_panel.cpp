@@ -1,8 +1,9 @@
 // The front panel of a hub, as the hub dialogs show it: a black frame with cut corners around a
 // dark grey face, and for each of the four ports a receive and a transmit LED, each a black frame
 // with a light grey centre under its "RX" or "TX" label. Only three colours are used and every
-// shape is made of whole-pixel rectangles, so the LED squares stand exactly where the dialogs
-// paint and hit-test them, at any integer density.
+// shape is made of whole-pixel rectangles at the places of the network's geometry, where the
+// dialogs paint and hit-test the LEDs, at any integer density.
+#include "core/geometry.h"
 #include "pictures/artwork.h"
 #include "pictures/canvas.h"
 
@@ -14,16 +15,10 @@ namespace pictures
 namespace
 {
 
-const QColor BLACK(0, 0, 0);
-const QColor DARK(128, 128, 128);
-const QColor LIGHT(204, 204, 204);
-
-// Left edge of the black frame of LEDs 1..8.
-const int LED_FRAME_LEFT[9] = {0, 36, 69, 131, 164, 227, 260, 322, 355};
-constexpr int LED_FRAME_TOP = 18;
-constexpr int LED_FRAME_SIZE = 24;
-constexpr int LED_BORDER = 6;
-constexpr int LABEL_TOP = 8;
+using namespace geometry;
+using geometry::colour::BLACK;
+using geometry::colour::DARK_GREY;
+using geometry::colour::LIGHT_GREY;
 
 // Letters 6 pixels wide and 8 high, drawn row by row.
 struct Letter {
@@ -64,20 +59,23 @@ void fillChamfered(QPainter &p, const QRect &r, int cut, const QColor &color)
 
 QImage ledPanel(qreal dpr)
 {
-    QImage image = canvas(QSize(415, 60), dpr, LIGHT);
+    QImage image = canvas(LED_PANEL_SIZE, dpr, LIGHT_GREY);
     QPainter p(&image);
-    fillChamfered(p, QRect(0, 0, 415, 60), 6, BLACK);
-    fillChamfered(p, QRect(6, 6, 403, 48), 3, DARK);
+    const QRect panel(QPoint(0, 0), LED_PANEL_SIZE);
+    fillChamfered(p, panel, LED_PANEL_BORDER, BLACK);
+    const int b = LED_PANEL_BORDER;
+    fillChamfered(p, panel.adjusted(b, b, -b, -b), LED_PANEL_BORDER / 2, DARK_GREY);
 
     for (int k = 1; k <= 8; ++k) {
         const int left = LED_FRAME_LEFT[k];
         p.fillRect(QRect(left, LED_FRAME_TOP, LED_FRAME_SIZE, LED_FRAME_SIZE), BLACK);
-        const int inner = LED_FRAME_SIZE - 2 * LED_BORDER;
-        p.fillRect(QRect(left + LED_BORDER, LED_FRAME_TOP + LED_BORDER, inner, inner), LIGHT);
+        const int inner = LED_FRAME_SIZE - 2 * LED_FRAME_BORDER;
+        p.fillRect(QRect(left + LED_FRAME_BORDER, LED_FRAME_TOP + LED_FRAME_BORDER, inner, inner),
+                   LIGHT_GREY);
         // "RX" over the odd (receive) LED, "TX" over the even (transmit) one, centred.
         const int textLeft = left + (LED_FRAME_SIZE - (2 * LETTER_WIDTH + 1)) / 2;
-        drawLetter(p, k % 2 == 1 ? 'R' : 'T', textLeft, LABEL_TOP);
-        drawLetter(p, 'X', textLeft + LETTER_WIDTH + 1, LABEL_TOP);
+        drawLetter(p, k % 2 == 1 ? 'R' : 'T', textLeft, LED_LABEL_TOP);
+        drawLetter(p, 'X', textLeft + LETTER_WIDTH + 1, LED_LABEL_TOP);
     }
     return image;
 }

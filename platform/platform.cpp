@@ -84,11 +84,6 @@ QString boxTitle(BoxKind kind)
     return {};
 }
 
-Services &services()
-{
-    return *current;
-}
-
 void setServices(Services *replacement)
 {
     current = replacement ? replacement : &realServices;

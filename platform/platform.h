@@ -39,8 +39,6 @@ public:
     virtual void quit() = 0;
 };
 
-// The services in force; the real ones unless a test installed others.
-Services &services();
 // Installs `replacement` (not owned), or the real services again when null.
 void setServices(Services *replacement);
 

@@ -467,7 +467,7 @@ void TestBridgeDialog::bridgePicture()
     QVERIFY(bottom - top >= 5 * dpr);
 
     PictureView *view = dialog->pont;
-    QCOMPARE(view->pictureSize(), QSize(129, 44));
+    QCOMPARE(view->picture().deviceIndependentSize(), QSizeF(129, 44));
     QCOMPARE(view->pixel(2, 2), QColor(Qt::black));
 }
 

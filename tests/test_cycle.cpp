@@ -1,7 +1,6 @@
-// The exercise cycle through the real windows: new exercises, the random draw, the progress
+// The exercise cycle through the real windows: new exercises, imposed then drawn, the progress
 // window, the end of an exercise and of a series, the error count, quitting. The phases are
 // driven through the shared state where the diagram would move them.
-#include "core/series_time.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
@@ -57,12 +56,8 @@ class TestCycle : public QObject
 {
     Q_OBJECT
 private slots:
-    void formatsElapsedTime_data();
-    void formatsElapsedTime();
     void firstExerciseLeavesTheDialogsAlone();
     void imposedExercisesThenRandomOnes();
-    void randomDrawWeights_data();
-    void randomDrawWeights();
     void seriesEndingWithEndLine();
     void seriesLongerThanADay();
     void rowCheck_data();
@@ -76,25 +71,6 @@ private slots:
     void errorTallyInTheTooltip();
     void aboutOpensModally();
 };
-
-void TestCycle::formatsElapsedTime_data()
-{
-    QTest::addColumn<qint64>("seconds");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << qint64(0) << "00:00:00";
-    QTest::newRow("minutes") << qint64(7 * 60 + 42) << "00:07:42";
-    QTest::newRow("hours") << qint64(23 * 3600 + 59 * 60 + 59) << "23:59:59";
-    QTest::newRow("a day") << qint64(24 * 3600) << "24:00:00";
-    QTest::newRow("more") << qint64(26 * 3600 + 3 * 60 + 10) << "26:03:10";
-    QTest::newRow("clock went back") << qint64(-5) << "00:00:00";
-}
-
-void TestCycle::formatsElapsedTime()
-{
-    QFETCH(qint64, seconds);
-    QFETCH(QString, text);
-    QCOMPARE(formatElapsed(seconds), text);
-}
 
 void TestCycle::firstExerciseLeavesTheDialogsAlone()
 {
@@ -141,54 +117,6 @@ void TestCycle::imposedExercisesThenRandomOnes()
     finishExercise();
     QVERIFY(!Principale->resultat->isVisible());
     QVERIFY(Principale->Nouveau->isEnabled());
-}
-
-void TestCycle::randomDrawWeights_data()
-{
-    QTest::addColumn<int>("freqMulti");
-    QTest::addColumn<bool>("destDiffSrc");
-    QTest::newRow("freq 1, sender excluded") << 1 << true;
-    QTest::newRow("freq 6, sender allowed") << 6 << false;
-    QTest::newRow("freq 0") << 0 << true;
-    QTest::newRow("freq 249") << 249 << false;
-}
-
-void TestCycle::randomDrawWeights()
-{
-    QFETCH(int, freqMulti);
-    QFETCH(bool, destDiffSrc);
-    ProgramFixture program(defaultSettings(QStringLiteral("questions=.\r\nfreq_multi=%1\r\n"
-                                                          "dest_diff_src=%2\r\n")
-                                               .arg(freqMulti)
-                                               .arg(destDiffSrc ? 1 : 0)
-                                               .toLatin1()),
-                           "");
-    QVERIFY(program.started());
-    const int draws = 3000;
-    int group = 0, broadcast = 0, self = 0;
-    int sources[7] = {};
-    for (int i = 0; i < draws; ++i) {
-        Principale->NouveauClick();
-        QVERIFY(global.src_index >= 1 && global.src_index <= 6);
-        QVERIFY(global.dest_index >= 1 && global.dest_index <= 8);
-        ++sources[global.src_index];
-        group += isGroupDestination(global.dest_index) ? 1 : 0;
-        broadcast += global.dest_index == DEST_BROADCAST ? 1 : 0;
-        self += global.dest_index == global.src_index ? 1 : 0;
-    }
-    // Each station weighs 1 and the group addresses together freq_multi; a redraw of the sender
-    // takes one station's weight out of the choice.
-    const double expected = double(freqMulti) / ((destDiffSrc ? 5 : 6) + freqMulti);
-    QVERIFY2(qAbs(double(group) / draws - expected) < 0.03,
-             qPrintable(QStringLiteral("%1 group destinations").arg(group)));
-    if (group > 0)
-        QVERIFY(qAbs(double(broadcast) / group - 0.5) < 0.06);
-    for (int s = 1; s <= 6; ++s)
-        QVERIFY(qAbs(sources[s] / double(draws) - 1.0 / 6) < 0.03);
-    if (destDiffSrc)
-        QCOMPARE(self, 0);
-    else if (freqMulti < 100)
-        QVERIFY(self > 0);
 }
 
 void TestCycle::seriesEndingWithEndLine()
@@ -340,7 +268,7 @@ void TestCycle::nextExerciseStartsClean()
     global.copied[3] = true;
     global.led_state[1][3] = 1;
     global.led_state[2][8] = 1;
-    f_hub1->Image1->fillRect(42, 24, 54, 36, QColor(0, 128, 0));
+    f_hub1->Image1->fillRect(QRect(42, 24, 12, 12), QColor(0, 128, 0));
     f_hub1->show();
     f_avance->Hub2->setChecked(true);
     f_avance->Pont->setChecked(true);

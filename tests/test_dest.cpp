@@ -1,5 +1,5 @@
-// The receiving-station dialog on its own: the copy decision for every kind of station and
-// destination, when the dialog lets the student decide, what it shows, and where it stands.
+// The receiving-station dialog on its own: what it does with each outcome of the copy decision
+// (the decision itself is a core rule), what it shows, and where it stands.
 #include "dialogs/u_dest.h"
 #include "engine/global.h"
 #include "support/fixture.h"
@@ -26,8 +26,6 @@ private slots:
 
     void copyDecision_data();
     void copyDecision();
-    void decisionOpens_data();
-    void decisionOpens();
     void showsTheClickedStationAndTheFrame_data();
     void showsTheClickedStationAndTheFrame();
     void activationLeavesTheTickAlone();
@@ -76,21 +74,11 @@ void TestDest::copyDecision_data()
     // "refused": an error, the dialog stays open.
     QTest::addColumn<QString>("outcome");
 
+    // The decision itself is the core's rule; here, what the dialog does with each outcome.
     QTest::newRow("destination copies") << 5 << 5 << 2 << true << "received";
     QTest::newRow("destination does not copy") << 5 << 5 << 2 << false << "refused";
-    QTest::newRow("frame to itself, not copied") << 3 << 3 << 3 << false << "closed";
-    QTest::newRow("frame to itself, copied") << 3 << 3 << 3 << true << "refused";
     QTest::newRow("other station, not copied") << 5 << 4 << 2 << false << "closed";
-    QTest::newRow("sender, not copied") << 5 << 2 << 2 << false << "closed";
-    QTest::newRow("other station copies") << 5 << 4 << 2 << true << "refused";
-    QTest::newRow("sender copies") << 5 << 2 << 2 << true << "refused";
-    QTest::newRow("broadcast, sender does not copy") << 7 << 2 << 2 << false << "closed";
-    QTest::newRow("multicast, sender does not copy") << 8 << 6 << 6 << false << "closed";
-    QTest::newRow("broadcast, sender copies") << 7 << 2 << 2 << true << "refused";
-    QTest::newRow("broadcast, station copies") << 7 << 4 << 2 << true << "copied";
     QTest::newRow("multicast, station copies") << 8 << 1 << 6 << true << "copied";
-    QTest::newRow("broadcast, station does not copy") << 7 << 3 << 2 << false << "refused";
-    QTest::newRow("multicast, station does not copy") << 8 << 5 << 4 << false << "refused";
 }
 
 void TestDest::copyDecision()
@@ -120,41 +108,6 @@ void TestDest::copyDecision()
                      : QStringList());
     // A refusal leaves the box as the student left it.
     QCOMPARE(dialog->copier->isChecked(), ticked);
-}
-
-void TestDest::decisionOpens_data()
-{
-    QTest::addColumn<int>("phase");
-    QTest::addColumn<int>("destination");
-    QTest::addColumn<bool>("alreadyCopied");
-    QTest::addColumn<bool>("open");
-
-    QTest::newRow("unicast at 50") << 50 << 5 << false << true;
-    QTest::newRow("unicast at 40") << 40 << 5 << false << false;
-    QTest::newRow("unicast at 60") << 60 << 5 << false << false;
-    QTest::newRow("broadcast at 20") << 20 << 7 << false << false;
-    QTest::newRow("broadcast at 30") << 30 << 7 << false << true;
-    QTest::newRow("multicast at 40") << 40 << 8 << false << true;
-    QTest::newRow("broadcast at 50, copied") << 50 << 7 << true << false;
-    QTest::newRow("multicast at 30, copied") << 30 << 8 << true << false;
-    QTest::newRow("unicast at 50, copied") << 50 << 5 << true << false;
-}
-
-void TestDest::decisionOpens()
-{
-    QFETCH(int, phase);
-    QFETCH(int, destination);
-    QFETCH(bool, alreadyCopied);
-    QFETCH(bool, open);
-    global.phase = static_cast<std::uint8_t>(phase);
-    global.dest_index = static_cast<std::uint8_t>(destination);
-    global.clicked_station = 4;
-    global.copied[4] = alreadyCopied;
-    showActive();
-    QCOMPARE(dialog->Panel->isEnabled(), open);
-    QCOMPARE(dialog->BitBtn1->isVisible(), open);
-    QVERIFY(!dialog->trame->isEnabled());
-    QVERIFY(!dialog->edit1->isEnabled());
 }
 
 void TestDest::showsTheClickedStationAndTheFrame_data()
@@ -195,6 +148,8 @@ void TestDest::showsTheClickedStationAndTheFrame()
     QCOMPARE(cell(dialog->trame, 2, 0), QString());
     QCOMPARE(cell(dialog->trame, 3, 0), QStringLiteral(" Couches LLC et supérieures"));
     QCOMPARE(cell(dialog->trame, 4, 0), QStringLiteral("FCS"));
+    QVERIFY(!dialog->trame->isEnabled());
+    QVERIFY(!dialog->edit1->isEnabled());
 }
 
 void TestDest::activationLeavesTheTickAlone()

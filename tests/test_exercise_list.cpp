@@ -133,6 +133,16 @@ void TestExerciseList::wholeFile_data()
     QTest::newRow("mixed line ends, no final one")
         << QByteArray("2 5\n5 2\r\nFIN") << "2>5 5>2" << false;
     QTest::newRow("FIN first") << QByteArray("FIN\r\n2 5\r\n") << "" << false;
+    // Many editors start a UTF-8 file with a byte-order mark: it is no part of the first line.
+    QTest::newRow("byte-order mark, then entries") << QByteArray("\xEF\xBB\xBF"
+                                                                 "2 5\r\n5 2\r\nFIN\r\n")
+                                                   << "2>5 5>2" << false;
+    QTest::newRow("byte-order mark, then FIN") << QByteArray("\xEF\xBB\xBF"
+                                                             "FIN\r\n2 5\r\n")
+                                               << "" << false;
+    QTest::newRow("byte-order mark inside the file") << QByteArray("2 5\r\n\xEF\xBB\xBF"
+                                                                   "FIN\r\n5 2\r\n")
+                                                     << "2>5 5>2" << true;
     QTest::newRow("FIN with text after it")
         << QByteArray("1 4\r\nFIN des exercices\r\n3 6\r\n") << "1>4" << false;
     QTest::newRow("FINI") << QByteArray("1 4\r\nFINI\r\n") << "1>4" << false;

@@ -27,10 +27,6 @@ namespace
 
 const QColor BLUE(0, 0, 255), RED(255, 0, 0), YELLOW(255, 255, 0), GREEN(0, 128, 0);
 
-// Start points of the cables' first lines; the second line starts 7 pixels to the right.
-const QPoint CABLE[9] = {{},         {23, 143},  {84, 143}, {143, 143}, {333, 143},
-                         {394, 143}, {454, 143}, {184, 65}, {297, 65}};
-
 // True when the 2 x 2 device block of logical pixel (x, y) is all `color`.
 bool blockIs(const QImage &device, int x, int y, const QColor &color)
 {
@@ -67,7 +63,7 @@ void TestHighDensity::picturesAreMadeAtTheScreensRatio()
     const QImage &diagram = Principale->Image1->picture();
     QCOMPARE(diagram.devicePixelRatio(), 2.0);
     QCOMPARE(diagram.size(), QSize(974, 366));
-    QCOMPARE(Principale->Image1->pictureSize(), QSize(487, 183));
+    QCOMPARE(diagram.deviceIndependentSize(), QSizeF(487, 183));
     QCOMPARE(f_hub1->Image1->picture().size(), QSize(830, 120));
     // Layouts keep their logical sizes: the screen doubles them.
     QCOMPARE(Principale->Image1->geometry(), QRect(72, 72, 489, 185));
@@ -99,7 +95,7 @@ void TestHighDensity::roadDrawnInWholeBlocks()
         {4, true, YELLOW}, {5, true, YELLOW}, {6, true, YELLOW}, {5, false, BLUE},
     };
     for (const Expect &e : path) {
-        const QPoint p = CABLE[e.entry] + QPoint(e.second ? 7 : 0, 0);
+        const QPoint p = student::cableStart(e.entry) + QPoint(e.second ? student::WIRE_GAP : 0, 0);
         QVERIFY2(blockIs(diagram, p.x(), p.y(), e.color),
                  qPrintable(QStringLiteral("cable %1 line %2").arg(e.entry).arg(e.second ? 2 : 1)));
     }
@@ -118,7 +114,7 @@ void TestHighDensity::roadDrawnInWholeBlocks()
     const QImage leds = grabbed(f_hub1->Image1);
     for (auto [k, color] :
          {std::pair{3, GREEN}, std::pair{2, RED}, std::pair{6, RED}, std::pair{8, RED}}) {
-        const int left = ledSquareLeft(k);
+        const int left = student::ledSquare(k).left();
         for (int y = 24; y < 36; ++y)
             for (int x = left; x < left + 12; ++x)
                 QVERIFY(blockIs(leds, x, y, color));
@@ -142,9 +138,9 @@ void TestHighDensity::pressOnAnyDevicePixelOfABlock()
     PictureView view;
     view.setPicture(pictures::diagram(qApp->devicePixelRatio()));
     view.resize(489, 185);
-    view.drawLine(0, pixel.y(), 487, pixel.y(), RED);
-    view.drawLine(pixel.x(), 0, pixel.x(), 183, RED);
-    view.fillRect(pixel.x(), pixel.y(), pixel.x() + 1, pixel.y() + 1, GREEN);
+    view.drawLine(QLine(0, pixel.y(), 487, pixel.y()), RED);
+    view.drawLine(QLine(pixel.x(), 0, pixel.x(), 183), RED);
+    view.fillRect(QRect(pixel, QSize(1, 1)), GREEN);
     const QImage shown = grabbed(&view);
     QSignalSpy spy(&view, &PictureView::pressed);
     for (int dy = 0; dy < 2; ++dy) {
@@ -174,9 +170,9 @@ void TestHighDensity::fractionalRatioShownPixelForPixel()
     PictureView view;
     view.setPicture(pictures::diagram(qApp->devicePixelRatio()));
     view.resize(489, 185);
-    view.drawLine(23, 143, 54, 99, RED);
-    view.drawLine(84 + 7, 143, 86 + 7, 100, YELLOW);
-    view.fillRect(36, 18, 48, 30, GREEN);
+    view.drawLine(QLine(23, 143, 54, 99), RED);
+    view.drawLine(QLine(84 + 7, 143, 86 + 7, 100), YELLOW);
+    view.fillRect(QRect(36, 18, 12, 12), GREEN);
 
     // The picture painted where the ratio is 1.5, as on a screen at that scale factor.
     const qreal ratio = 1.5;

@@ -13,6 +13,7 @@
 #include "engine/u_avance.h"
 #include "platform/platform.h"
 #include "support/fixture.h"
+#include "support/student.h"
 #include "widgets/controls.h"
 #include "widgets/picture_view.h"
 
@@ -120,9 +121,8 @@ void keyHub(int hub, QStringList &trouble)
     if (QApplication::focusWidget() != d->Image1)
         trouble << QStringLiteral("hub %1 opened without the focus on its LEDs").arg(hub);
     tabTo(d->Image1);
-    for (int k = 1; k <= 8; ++k)
-        if (global.led_state[hub][k] != global.led_expected[hub][k])
-            press(Qt::Key_0 + k);
+    for (int k : student::ledsToSwitch(hub))
+        press(Qt::Key_0 + k);
     press(Qt::Key_Enter);
 }
 

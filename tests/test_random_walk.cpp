@@ -289,12 +289,14 @@ void TestRandomWalk::walksKeepTheExerciseSoundAndFinishable()
         if (!Principale->resultat->isHidden())
             break; // the series is over: nothing is left to finish
         const int errors = global.error_count;
-        QVERIFY2(student::playExercise(),
-                 qPrintable(QStringLiteral("exercise %1 (%2 -> %3) stuck at phase %4")
+        QString trouble;
+        QVERIFY2(student::playExercise(&trouble),
+                 qPrintable(QStringLiteral("exercise %1 (%2 -> %3) at phase %4: %5")
                                 .arg(global.exercise_number)
                                 .arg(global.src_index)
                                 .arg(global.dest_index)
-                                .arg(global.phase)));
+                                .arg(global.phase)
+                                .arg(trouble)));
         QCOMPARE(int(global.error_count), errors);
         ++finished;
         if (Principale->Nouveau->isEnabled())

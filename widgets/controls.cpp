@@ -140,8 +140,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, int 
     return b;
 }
 
-QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text, int x, int y,
-                         int w, int h)
+QPushButton *completionButton(QWidget *parent, const char *name, const QString &text, int x, int y,
+                              int w, int h)
 {
     QPushButton *b = button(parent, name, text, x, y, w, h);
     b->setIcon(pictures::checkGlyph());

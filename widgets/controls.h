@@ -49,8 +49,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
                     int h);
 // "Terminé"-style completion button: green check-mark glyph (greyed when disabled), default button.
-QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text, int x, int y,
-                         int w, int h);
+QPushButton *completionButton(QWidget *parent, const char *name, const QString &text, int x, int y,
+                              int w, int h);
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
                     int h);
 QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text, int x, int y,

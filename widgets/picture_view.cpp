@@ -16,12 +16,6 @@ void PictureView::setPicture(const QImage &picture)
     update();
 }
 
-QSize PictureView::pictureSize() const
-{
-    const qreal dpr = image.devicePixelRatio();
-    return QSize(qRound(image.width() / dpr), qRound(image.height() / dpr));
-}
-
 void PictureView::plot(int x, int y, QRgb rgb)
 {
     const int scale = qMax(1, qRound(image.devicePixelRatio()));
@@ -38,19 +32,20 @@ void PictureView::plot(int x, int y, QRgb rgb)
     }
 }
 
-void PictureView::fillRect(int x1, int y1, int x2, int y2, const QColor &color)
+void PictureView::fillRect(const QRect &rect, const QColor &color)
 {
     const QRgb rgb = color.rgb();
-    for (int y = y1; y < y2; ++y)
-        for (int x = x1; x < x2; ++x)
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
             plot(x, y, rgb);
     update();
 }
 
-void PictureView::drawLine(int x1, int y1, int x2, int y2, const QColor &color)
+void PictureView::drawLine(const QLine &line, const QColor &color)
 {
     // Bresenham, stepping along the major axis; the end point itself is not painted.
     const QRgb rgb = color.rgb();
+    const int x1 = line.x1(), y1 = line.y1(), x2 = line.x2(), y2 = line.y2();
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
     int x = x1, y = y1;

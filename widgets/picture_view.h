@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QHash>
 #include <QImage>
+#include <QLine>
 #include <QList>
 #include <QPoint>
 #include <QWidget>
@@ -23,13 +24,10 @@ public:
 
     void setPicture(const QImage &picture);
     const QImage &picture() const { return image; }
-    // Logical picture size.
-    QSize pictureSize() const;
 
-    // Fills x1 <= x < x2, y1 <= y < y2.
-    void fillRect(int x1, int y1, int x2, int y2, const QColor &color);
-    // Draws from (x1, y1) towards (x2, y2), end point excluded.
-    void drawLine(int x1, int y1, int x2, int y2, const QColor &color);
+    void fillRect(const QRect &rect, const QColor &color);
+    // Draws from the line's first point towards its second, the second excluded.
+    void drawLine(const QLine &line, const QColor &color);
     // The colour of a logical pixel (its top-left device pixel).
     QColor pixel(int x, int y) const;
 

@@ -1,0 +1,52 @@
+#include "core/geometry.h"
+
+namespace geometry
+{
+
+QLine wireOf(int cable, Wire wire)
+{
+    const Cable &c = CABLES[cable];
+    const int shift = wire == Wire::FromHub ? WIRE_GAP : 0;
+    return QLine(c.x1 + shift, c.y1, c.x2 + shift, c.y2);
+}
+
+int cableOfPort(int hub, int port)
+{
+    // Hub 1: stations 1..3, then the bridge's left port; hub 2: the bridge's right port, then
+    // stations 4..6.
+    static constexpr int cables[3][5] = {{0, 0, 0, 0, 0}, {0, 1, 2, 3, 7}, {0, 8, 4, 5, 6}};
+    return cables[hub][port];
+}
+
+DiagramHit hitDiagram(QPoint p)
+{
+    if (p.y() >= HUB_BAND_TOP && p.y() <= HUB_BAND_BOTTOM) {
+        for (int hub = 1; hub <= 2; ++hub)
+            if (HUB_ZONES[hub].contains(p))
+                return {DiagramHit::HubBand, hub};
+        return {DiagramHit::HubBand, 0};
+    }
+    for (int s = 1; s <= 6; ++s)
+        if (STATION_ZONES[s].contains(p))
+            return {DiagramHit::Station, s};
+    if (BRIDGE_ZONE.contains(p))
+        return {DiagramHit::Bridge, 0};
+    return {};
+}
+
+QRect ledSquare(int k)
+{
+    const int base = (k / 2) * 95;
+    const int left = k % 2 == 1 ? base + 42 : base - 20;
+    return QRect(left, 24, 12, 12);
+}
+
+int ledAt(QPoint p)
+{
+    for (int k = 1; k <= 8; ++k)
+        if (LED_ZONES[k].contains(p))
+            return k;
+    return 0;
+}
+
+} // namespace geometry
