@@ -1,5 +1,7 @@
 #include "dialogs/element_dialog.h"
 
+#include "platform/desktop.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QWindow>
@@ -15,11 +17,14 @@ void ElementDialog::showForWork()
     // A dialog left open for review cannot become modal while visible.
     if (isVisible())
         hide();
+    platform::keepAbove(this, true);
     exec();
 }
 
 void ElementDialog::showForReview()
 {
+    if (!isVisible())
+        platform::keepAbove(this, false);
     show();
     raise();
     activateWindow();

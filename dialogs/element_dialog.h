@@ -1,6 +1,7 @@
 // What the element dialogs share: an activation handler, `FormActivate`, run each time the dialog
 // becomes the active window (when shown, and again when a message box over it closes), and the two
-// ways the main window shows a dialog: modally for work, modelessly for review.
+// ways the main window shows a dialog: modally for work, above every other window of the program,
+// and modelessly for review.
 #pragma once
 
 #include <QDialog>

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "platform/desktop.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,6 +38,7 @@ public:
         box.setEscapeButton(cancel ? cancel : ok);
         box.setAccessibleName(title);
         box.setAccessibleDescription(text);
+        keepAbove(&box, true);
         box.exec();
         if (cancel && box.clickedButton() != ok)
             return BoxAnswer::Cancel;

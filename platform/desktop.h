@@ -1,0 +1,16 @@
+// The program's windows on a real desktop: what it asks of the window manager (which windows
+// come above which). The windows call these instead of talking to X11 themselves; on other
+// platforms (headless tests included) they reduce to plain Qt calls.
+#pragma once
+
+class QWidget;
+
+namespace platform
+{
+
+// Before `window` is shown: `above` puts it above every other window of the program, the
+// always-on-top reference windows included, for as long as it is shown; otherwise it is stacked
+// as an ordinary window of the program (under the reference windows).
+void keepAbove(QWidget *window, bool above);
+
+} // namespace platform
