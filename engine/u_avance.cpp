@@ -2,6 +2,7 @@
 
 #include "engine/anim_pont.h"
 #include "engine/global.h"
+#include "platform/desktop.h"
 #include "platform/platform.h"
 #include "widgets/controls.h"
 
@@ -63,6 +64,8 @@ Tf_avance::Tf_avance(QWidget *parent)
     connect(destinataire, &QCheckBox::toggled, this, &Tf_avance::destinataireClick);
     connect(fin_traitement, &QPushButton::clicked, this, &Tf_avance::fin_traitementClick);
     writeErrorCount();
+    // Visible from start-up to exit: no title-bar control may hide it.
+    platform::offerNoHidingControls(this);
 }
 
 void Tf_avance::writeCaption()

@@ -1,6 +1,7 @@
 // The program's windows on a real desktop: what it asks of the window manager (which windows
-// come above which). The windows call these instead of talking to X11 themselves; on other
-// platforms (headless tests included) they reduce to plain Qt calls.
+// come above which, which title-bar controls a window may offer). The windows call these instead of
+// talking to X11 themselves; on other platforms (headless tests included) they reduce to plain Qt
+// calls.
 #pragma once
 
 class QWidget;
@@ -12,5 +13,9 @@ namespace platform
 // always-on-top reference windows included, for as long as it is shown; otherwise it is stacked
 // as an ordinary window of the program (under the reference windows).
 void keepAbove(QWidget *window, bool above);
+
+// Before `window` is shown: asks the window manager for a title bar without the controls that
+// would hide the window or take the main window with it (minimise, maximise, close).
+void offerNoHidingControls(QWidget *window);
 
 } // namespace platform
