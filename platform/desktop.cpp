@@ -108,4 +108,15 @@ void offerNoHidingControls(QWidget *window)
 #endif
 }
 
+void placeFrame(QWidget *window, QPoint topLeft)
+{
+    const bool framed = window->frameGeometry().topLeft() != window->geometry().topLeft();
+    window->move(topLeft);
+    // Qt takes the position of a native window whose frame it does not know yet for the client
+    // area's; the window system is asked for the frame's instead. (The widget keeps the same
+    // geometry, so showing it does not ask again for the client area's.)
+    if (QWindow *handle = window->windowHandle(); handle && !framed)
+        handle->setFramePosition(topLeft);
+}
+
 } // namespace platform
