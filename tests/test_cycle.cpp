@@ -67,6 +67,7 @@ private slots:
     void rowCheck_data();
     void rowCheck();
     void senderBoxIsAlwaysRefused();
+    void enterFinishesWhereverTheFocusStands();
     void receiverBoxRefusedForAnotherStation();
     void receiverBoxEndsAFrameSentToItself();
     void nextExerciseStartsClean();
@@ -290,6 +291,18 @@ void TestCycle::senderBoxIsAlwaysRefused()
     click(f_avance->emetteur);
     QCOMPARE(global.error_count, 2);
     QCOMPARE(global.phase, PHASE_NEW);
+}
+
+void TestCycle::enterFinishesWhereverTheFocusStands()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    QTest::keyClick(f_avance->Hub1, Qt::Key_Return); // the button is disabled: nothing
+    QVERIFY(program.fake.boxes.isEmpty());
+    markPlayedThrough();
+    QTest::keyClick(f_avance->Hub1, Qt::Key_Return);
+    QTest::keyClick(f_avance->Pont, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(program.fake.texts(), QStringList(2, SUCCESS));
 }
 
 void TestCycle::receiverBoxRefusedForAnotherStation()
