@@ -146,6 +146,17 @@ QPushButton *glyphButton(QWidget *parent, const char *name, const QString &text,
 
 namespace
 {
+// A check box or radio button reacts to a click anywhere in its box, as on the platform the
+// layouts were drawn for, not only on its mark and caption.
+template <class Button> class WholeBox : public Button
+{
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return this->rect().contains(pos); }
+};
+
 // A caption wider than its fixed box (a wider fallback font) is drawn smaller, not cut.
 void shrinkToFit(QAbstractButton *button)
 {
@@ -168,7 +179,7 @@ void shrinkToFit(QAbstractButton *button)
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
                     int h)
 {
-    auto *c = named(new QCheckBox(text, parent), name, text);
+    auto *c = named(new WholeBox<QCheckBox>(text, parent), name, text);
     c->setGeometry(x, y, w, h);
     shrinkToFit(c);
     return c;
@@ -177,7 +188,7 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int 
 QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text, int x, int y,
                           int w, int h)
 {
-    auto *r = named(new QRadioButton(text, parent), name, text);
+    auto *r = named(new WholeBox<QRadioButton>(text, parent), name, text);
     r->setGeometry(x, y, w, h);
     shrinkToFit(r);
     return r;
