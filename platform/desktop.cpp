@@ -15,6 +15,29 @@
 namespace platform
 {
 
+QByteArray windowSystemFor(bool userChose, const QByteArray &sessionType, bool waylandDisplay,
+                           bool x11Display)
+{
+    const bool wayland = waylandDisplay || sessionType == "wayland";
+    if (userChose || !wayland || !x11Display)
+        return {};
+    // Wayland stays the fallback should XWayland refuse the connection.
+    return QByteArrayLiteral("xcb;wayland");
+}
+
+void chooseWindowSystem(int argc, char **argv)
+{
+    bool userChose = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    for (int i = 1; i < argc; ++i)
+        userChose =
+            userChose || qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0;
+    const QByteArray choice = windowSystemFor(userChose, qgetenv("XDG_SESSION_TYPE"),
+                                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
+                                              !qEnvironmentVariableIsEmpty("DISPLAY"));
+    if (!choice.isEmpty())
+        qputenv("QT_QPA_PLATFORM", choice);
+}
+
 void keepAbove(QWidget *window, bool above)
 {
     // The widget's flags and its native window's are kept alike: Qt recreates the native window
