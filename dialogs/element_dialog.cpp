@@ -1,7 +1,9 @@
 #include "dialogs/element_dialog.h"
 
+#include "platform/desktop.h"
+
 #include <QApplication>
-#include <QEvent>
+#include <QShowEvent>
 #include <QWindow>
 
 ElementDialog::ElementDialog(QWidget *parent)
@@ -15,11 +17,14 @@ void ElementDialog::showForWork()
     // A dialog left open for review cannot become modal while visible.
     if (isVisible())
         hide();
+    platform::keepAbove(this, true);
     exec();
 }
 
 void ElementDialog::showForReview()
 {
+    if (!isVisible())
+        platform::keepAbove(this, false);
     show();
     raise();
     activateWindow();
@@ -27,17 +32,34 @@ void ElementDialog::showForReview()
 
 bool ElementDialog::event(QEvent *event)
 {
-    // An activation queued while the dialog was shown may arrive after it has closed again:
-    // a hidden dialog is not being worked on, and its handler must not run.
-    if (event->type() == QEvent::WindowActivate && isVisible())
-        FormActivate();
+    switch (event->type()) {
+    case QEvent::WindowDeactivate:
+        // Qt has already made the window that takes the activation the active one: none when
+        // another application takes it.
+        lentToProgram = isVisible() && !isMinimized() && QApplication::activeWindow() != nullptr;
+        break;
+    case QEvent::WindowStateChange:
+        if (isMinimized())
+            lentToProgram = false;
+        break;
+    case QEvent::WindowActivate:
+        // An activation queued while the dialog was shown may arrive after it has closed again:
+        // a hidden dialog is not being worked on, and its handler must not run.
+        if (lentToProgram && isVisible())
+            FormActivate();
+        lentToProgram = false;
+        break;
+    default:
+        break;
+    }
     return QDialog::event(event);
 }
 
 void ElementDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormActivate();
+    if (!event->spontaneous())
+        FormActivate();
 }
 
 // Qt 6.4 connects the window's focus-object signal to the application at every activation and

@@ -1,6 +1,8 @@
-// What the element dialogs share: an activation handler, `FormActivate`, run each time the dialog
-// becomes the active window (when shown, and again when a message box over it closes), and the two
-// ways the main window shows a dialog: modally for work, modelessly for review.
+// What the element dialogs share: an activation handler, `FormActivate`, run when the dialog is
+// shown and again when it gets the activation back from another window of the program (a message
+// box over it closing), but not on the return from another application or from being minimised;
+// and the two ways the main window shows a dialog: modally for work, above every other window of
+// the program, and modelessly for review.
 #pragma once
 
 #include <QDialog>
@@ -19,7 +21,12 @@ public:
 protected:
     virtual void FormActivate() {}
     bool event(QEvent *event) override;
-    // Showing runs the activation handler too, where the window system does not activate.
+    // The program's showing runs the activation handler, where the window system may not
+    // activate; the window system's own (a restore from minimised) does not.
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+
+private:
+    // The activation went to another window of the program, and its return runs the handler.
+    bool lentToProgram = false;
 };

@@ -4,6 +4,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
+#include "platform/desktop.h"
 #include "widgets/controls.h"
 #include "widgets/picture_view.h"
 
@@ -60,7 +61,7 @@ void Tf_destination::FormActivate()
     const bool open = decisionOpen(global.phase, global.dest_index, global.copied[c]);
     Panel->setEnabled(open);
     BitBtn1->setVisible(open);
-    move(global.main_left + 100, global.main_top + 100);
+    platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
     edit1->setText(global.station_table[0][c]);
     controls::setCell(trame, 0, 0, global.station_table[1][global.dest_index]);
     controls::setCell(trame, 1, 0, global.station_table[1][global.src_index]);

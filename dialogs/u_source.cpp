@@ -3,6 +3,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
+#include "platform/desktop.h"
 #include "widgets/controls.h"
 #include "widgets/picture_view.h"
 
@@ -68,7 +69,7 @@ void Tf_Station_emettrice::FormActivate()
         return;
     }
     Panel->setEnabled(true);
-    move(global.main_left + 100, global.main_top + 100);
+    platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
     edit1->setText(global.station_table[0][global.src_index]);
     controls::setCell(trame, 1, 0, QString());
     controls::setCell(trame, 0, 0, QString());

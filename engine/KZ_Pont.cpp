@@ -18,7 +18,6 @@
 KZ_Pont::KZ_Pont()
 {
     QApplication::setApplicationName(QStringLiteral("KZ Pont"));
-    QApplication::setApplicationDisplayName(QStringLiteral("KZ Pont"));
     QApplication::setWindowIcon(pictures::programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     controls::installProgramFont();

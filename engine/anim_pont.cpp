@@ -15,6 +15,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
+#include "platform/desktop.h"
 #include "platform/platform.h"
 #include "widgets/controls.h"
 #include "widgets/picture_view.h"
@@ -311,6 +312,7 @@ void TPrincipale::closeEvent(QCloseEvent *event)
 
 void TPrincipale::APropos1Click()
 {
+    platform::keepAbove(apropos, true);
     apropos->exec();
 }
 

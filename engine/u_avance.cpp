@@ -2,6 +2,7 @@
 
 #include "engine/anim_pont.h"
 #include "engine/global.h"
+#include "platform/desktop.h"
 #include "platform/platform.h"
 #include "widgets/controls.h"
 
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -65,6 +67,8 @@ Tf_avance::Tf_avance(QWidget *parent)
     connect(destinataire, &QCheckBox::toggled, this, &Tf_avance::destinataireClick);
     connect(fin_traitement, &QPushButton::clicked, this, &Tf_avance::fin_traitementClick);
     writeErrorCount();
+    // Visible from start-up to exit: no title-bar control may hide it.
+    platform::offerNoHidingControls(this);
 }
 
 void Tf_avance::writeCaption()
@@ -95,6 +99,18 @@ bool Tf_avance::event(QEvent *event)
     if ((event->type() == QEvent::WindowActivate && isVisible()) || event->type() == QEvent::Show)
         FormActivate();
     return QWidget::event(event);
+}
+
+// "Fin du traitement de la trame" is the window's default button: Enter presses it wherever the
+// focus stands (a push button with the focus takes Enter itself).
+void Tf_avance::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier) && fin_traitement->isEnabled()) {
+        fin_traitement->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // The window has no close box; a keyboard close request is refused too.

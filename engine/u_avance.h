@@ -46,6 +46,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 extern Tf_avance *f_avance;

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "platform/desktop.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,6 +38,7 @@ public:
         box.setEscapeButton(cancel ? cancel : ok);
         box.setAccessibleName(title);
         box.setAccessibleDescription(text);
+        keepAbove(&box, true);
         box.exec();
         if (cancel && box.clickedButton() != ok)
             return BoxAnswer::Cancel;
@@ -96,10 +99,13 @@ BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons)
         parent = QApplication::activeWindow();
     const BoxAnswer answer = current->showBox(parent, kind, boxTitle(kind), text, buttons);
     // Give the window under the box its activation back. Without a window manager nothing else
-    // does; when it is still (or already again) the active window, its handler is run directly.
+    // does; when it is still the active window (a box that never took the activation), it is
+    // told that the activation went and came back, as a shown box would have done.
     if (parent && parent->isVisible()) {
         QWidget *window = parent->window();
         if (QApplication::activeWindow() == window) {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QApplication::sendEvent(window, &deactivate);
             QEvent activate(QEvent::WindowActivate);
             QApplication::sendEvent(window, &activate);
         } else {

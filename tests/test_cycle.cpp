@@ -63,6 +63,8 @@ private slots:
     void rowCheck_data();
     void rowCheck();
     void senderBoxIsAlwaysRefused();
+    void boxesTickAnywhereInTheirWidth();
+    void enterFinishesWhereverTheFocusStands();
     void receiverBoxRefusedForAnotherStation();
     void receiverBoxEndsAFrameSentToItself();
     void nextExerciseStartsClean();
@@ -220,6 +222,38 @@ void TestCycle::senderBoxIsAlwaysRefused()
     click(f_avance->emetteur);
     QCOMPARE(global.error_count, 2);
     QCOMPARE(global.phase, PHASE_NEW);
+}
+
+void TestCycle::boxesTickAnywhereInTheirWidth()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    // A click on the last pixel of the width each box is given, right of its caption.
+    const std::pair<QCheckBox *, int> boxes[] = {{f_avance->emetteur, 73},
+                                                 {f_avance->destinataire, 81},
+                                                 {f_avance->Hub1, 65},
+                                                 {f_avance->Hub2, 73},
+                                                 {f_avance->Pont, 57}};
+    for (const auto &[box, width] : boxes)
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(width - 1, 8));
+    // The first two are refused at once, the others stay ticked.
+    QCOMPARE(program.fake.texts(),
+             (QStringList{QStringLiteral("L'émetteur doit émettre !"),
+                          QStringLiteral("Vérifiez le destinataire (et l'expéditeur)")}));
+    QVERIFY(f_avance->Hub1->isChecked() && f_avance->Hub2->isChecked() &&
+            f_avance->Pont->isChecked());
+}
+
+void TestCycle::enterFinishesWhereverTheFocusStands()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    QTest::keyClick(f_avance->Hub1, Qt::Key_Return); // the button is disabled: nothing
+    QVERIFY(program.fake.boxes.isEmpty());
+    markPlayedThrough();
+    QTest::keyClick(f_avance->Hub1, Qt::Key_Return);
+    QTest::keyClick(f_avance->Pont, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(program.fake.texts(), QStringList(2, SUCCESS));
 }
 
 void TestCycle::receiverBoxRefusedForAnotherStation()

@@ -10,6 +10,7 @@
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
+#include "platform/desktop.h"
 #include "support/fixture.h"
 
 #include <QTableWidget>
@@ -32,6 +33,8 @@ private slots:
     void stationTableFromSettings();
     void nineWindowsInTheirOrder();
     void macWindowShowsTheStationTable();
+    void windowSystemChoice_data();
+    void windowSystemChoice();
 };
 
 void TestStartup::missingSettingsFileStops()
@@ -204,6 +207,35 @@ void TestStartup::macWindowShowsTheStationTable()
     QCOMPARE(grid->item(4, 1)->text(), QStringLiteral("12-34"));
     AdressesMAC->close();
     QVERIFY(AdressesMAC->isVisible());
+}
+
+void TestStartup::windowSystemChoice_data()
+{
+    QTest::addColumn<bool>("userChose");
+    QTest::addColumn<QByteArray>("sessionType");
+    QTest::addColumn<bool>("waylandDisplay");
+    QTest::addColumn<bool>("x11Display");
+    QTest::addColumn<QByteArray>("platform");
+    QTest::newRow("Wayland session, XWayland")
+        << false << QByteArray("wayland") << true << true << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland display, XWayland")
+        << false << QByteArray() << true << true << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland without XWayland")
+        << false << QByteArray("wayland") << true << false << QByteArray();
+    QTest::newRow("X11 session") << false << QByteArray("x11") << false << true << QByteArray();
+    QTest::newRow("chosen by the user")
+        << true << QByteArray("wayland") << true << true << QByteArray();
+}
+
+void TestStartup::windowSystemChoice()
+{
+    QFETCH(bool, userChose);
+    QFETCH(QByteArray, sessionType);
+    QFETCH(bool, waylandDisplay);
+    QFETCH(bool, x11Display);
+    QFETCH(QByteArray, platform);
+    QCOMPARE(platform::windowSystemFor(userChose, sessionType, waylandDisplay, x11Display),
+             platform);
 }
 
 QTEST_MAIN(TestStartup)

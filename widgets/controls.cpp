@@ -151,6 +151,17 @@ QPushButton *completionButton(QWidget *parent, const char *name, const QString &
 
 namespace
 {
+// A check box or radio button reacts to a click anywhere in its box, as on the platform the
+// layouts were drawn for, not only on its mark and caption.
+template <class Button> class WholeBox : public Button
+{
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return this->rect().contains(pos); }
+};
+
 // The caption spacing of check boxes and radio buttons, over the application's style.
 class CaptionStyle : public QProxyStyle
 {
@@ -192,7 +203,7 @@ void fitCaption(QAbstractButton *button)
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
                     int h)
 {
-    auto *c = named(new QCheckBox(text, parent), name, text);
+    auto *c = named(new WholeBox<QCheckBox>(text, parent), name, text);
     c->setGeometry(x, y, w, h);
     fitCaption(c);
     return c;
@@ -201,7 +212,7 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int 
 QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text, int x, int y,
                           int w, int h)
 {
-    auto *r = named(new QRadioButton(text, parent), name, text);
+    auto *r = named(new WholeBox<QRadioButton>(text, parent), name, text);
     r->setGeometry(x, y, w, h);
     fitCaption(r);
     return r;

@@ -1,0 +1,38 @@
+// The program's windows on a real desktop: the window system it runs on, what it asks of the
+// window manager (which windows come above which, which title-bar controls a window may offer),
+// and placement by the outer frame. The windows call these instead of talking to X11 themselves;
+// on other platforms (headless tests included) they reduce to plain Qt calls.
+#pragma once
+
+#include <QByteArray>
+#include <QPoint>
+
+class QWidget;
+
+namespace platform
+{
+
+// The program places its windows and keeps two of them on top, which a Wayland session does not
+// let a program do: there it runs through XWayland when that is available. `userChose` is true
+// when the user named a platform (QT_QPA_PLATFORM or -platform). Returns the platform to ask Qt
+// for, or nothing to leave Qt's own choice.
+QByteArray windowSystemFor(bool userChose, const QByteArray &sessionType, bool waylandDisplay,
+                           bool x11Display);
+// Applies that choice from the environment and the command line; run before the application
+// object is created.
+void chooseWindowSystem(int argc, char **argv);
+
+// Before `window` is shown: `above` puts it above every other window of the program, the
+// always-on-top reference windows included, for as long as it is shown; otherwise it is stacked
+// as an ordinary window of the program (under the reference windows).
+void keepAbove(QWidget *window, bool above);
+
+// Before `window` is shown: asks the window manager for a title bar without the controls that
+// would hide the window or take the main window with it (minimise, maximise, close).
+void offerNoHidingControls(QWidget *window);
+
+// Places `window` so that its outer frame's top-left corner stands at `topLeft`, the same way
+// whether it is shown or hidden, framed by a window manager or not.
+void placeFrame(QWidget *window, QPoint topLeft);
+
+} // namespace platform

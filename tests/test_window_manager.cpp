@@ -1,0 +1,419 @@
+// The program on a real desktop, run by tests/under_openbox on a private X server under openbox
+// (placement also without a window manager). The checks read what the X server and the window
+// manager show (xprop, xwininfo, xev, xdotool), not Qt: titles, stacking, the window on top at
+// each control, the actions offered on the progress window, where frames are placed, and
+// activations that another X client takes away and gives back.
+#include "dialogs/U_pont.h"
+#include "dialogs/a_propos.h"
+#include "dialogs/u_MACs.h"
+#include "dialogs/u_dest.h"
+#include "dialogs/u_hub.h"
+#include "dialogs/u_hub2.h"
+#include "dialogs/u_source.h"
+#include "engine/KZ_Pont.h"
+#include "engine/anim_pont.h"
+#include "engine/global.h"
+#include "engine/u_avance.h"
+#include "support/fixture.h"
+#include "widgets/controls.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace
+{
+
+// The output of a command (xprop, xwininfo, xdotool...).
+QString x(const QString &command)
+{
+    QProcess process;
+    process.startCommand(command);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString id(const QWidget *window)
+{
+    return QString::number(window->windowHandle()->winId());
+}
+
+// A property as xprop prints it, of the root window when `window` is empty.
+QString prop(const QString &window, const QString &name)
+{
+    return x("xprop -notype " + (window.isEmpty() ? "-root" : "-id " + window) + " " + name);
+}
+
+// The numbers a property lists (window ids, cardinals), in decimal.
+QStringList values(const QString &line)
+{
+    QStringList numbers;
+    for (const QString &v :
+         line.section(QRegularExpression("[#=]"), 1).split(u',', Qt::SkipEmptyParts))
+        numbers << QString::number(v.trimmed().toULongLong(nullptr, 0));
+    return numbers;
+}
+
+// The managed windows, bottom to top.
+QStringList stacking()
+{
+    return values(prop({}, "_NET_CLIENT_LIST_STACKING"));
+}
+
+// The window's outer frame on the screen (the window itself without a window manager), or its
+// client area; empty when it is not viewable.
+QRect onScreen(const QString &window, bool frame = true)
+{
+    const QString info = x("xwininfo -id " + window);
+    const auto field = [&info](const char *name) {
+        return QRegularExpression(name + QStringLiteral(":\\s+(-?\\d+)"))
+            .match(info)
+            .captured(1)
+            .toInt();
+    };
+    if (!info.contains(QStringLiteral("IsViewable")))
+        return {};
+    const QRect client(field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                       field("Width"), field("Height"));
+    const QStringList e = values(prop(window, "_NET_FRAME_EXTENTS"));
+    return frame && e.size() == 4
+               ? client.adjusted(-e[0].toInt(), -e[2].toInt(), e[1].toInt(), e[3].toInt())
+               : client;
+}
+
+bool viewable(const QWidget *window)
+{
+    return window->windowHandle() && !onScreen(id(window)).isEmpty();
+}
+
+QString topmostAt(QPoint point)
+{
+    const QStringList order = stacking();
+    for (auto it = order.crbegin(); it != order.crend(); ++it)
+        if (onScreen(*it).contains(point))
+            return *it;
+    return {};
+}
+
+// Runs `act` once the modal window that `isIt` looks for is on the screen, then closes it; the
+// flag returned tells that it ran. Armed before the action that opens the window.
+std::shared_ptr<bool> whenShown(const std::function<bool(QWidget *)> &isIt,
+                                const std::function<void(QWidget *)> &act)
+{
+    auto ran = std::make_shared<bool>(false);
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        QWidget *window = QApplication::activeModalWidget();
+        if (!window || !isIt(window) || !viewable(window))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act(window);
+        *ran = true;
+        window->close();
+    });
+    poll->start(20);
+    return ran;
+}
+
+std::function<bool(QWidget *)> is(const QWidget *expected)
+{
+    return [expected](QWidget *window) { return window == expected; };
+}
+
+bool isBox(QWidget *window)
+{
+    return qobject_cast<QMessageBox *>(window) != nullptr;
+}
+
+// Where the X server places the windows of the root window (the frames of a window manager),
+// from its events as xev prints them.
+class RootEvents
+{
+public:
+    RootEvents()
+    {
+        // Line by line: xev does not flush its output into a pipe.
+        xev.start(QStringLiteral("stdbuf"), {"-oL", "xev", "-root", "-event", "substructure"});
+        QWindow marker; // created until xev reports it: xev listens from then on
+        listening = QTest::qWaitFor([&] {
+            marker.destroy();
+            marker.create();
+            QTest::qWait(20);
+            return (log += xev.readAll()).contains(QByteArray::number(marker.winId(), 16));
+        });
+    }
+    // Where the frame holding `window` (or the window itself) stood while mapped, in order.
+    QList<QPoint> placesOf(const QString &window)
+    {
+        QTest::qWait(200);
+        log += xev.readAll();
+        const QString hex = "0x" + QString::number(window.toULongLong(), 16);
+        QStringList frames{hex};
+        for (auto m =
+                 QRegularExpression("window " + hex + ", parent (0x[0-9a-f]+)").globalMatch(log);
+             m.hasNext();)
+            frames << m.next().captured(1);
+        if (frames.size() > 1) // framed: the window itself moves inside its frame
+            frames.removeFirst();
+        const QRegularExpression event("(\\w+)Notify event.*\\n\\s+\\w+ 0x[0-9a-f]+, window (" +
+                                       frames.join(u'|') +
+                                       ")(, \\((-?\\d+),(-?\\d+)\\), width (\\d+))?");
+        QHash<QString, QPoint> at;
+        QSet<QString> mapped;
+        QList<QPoint> places;
+        for (auto m = event.globalMatch(log); listening && m.hasNext();) {
+            const auto e = m.next();
+            const QString type = e.captured(1), frame = e.captured(2);
+            if (e.hasCaptured(3) && e.captured(6) != QLatin1String("1")) // not an unsized frame
+                at[frame] = QPoint(e.captured(4).toInt(), e.captured(5).toInt());
+            if (type == QLatin1String("Unmap"))
+                mapped.remove(frame);
+            if (type == QLatin1String("Map"))
+                mapped << frame;
+            if (mapped.contains(frame) && (type == QLatin1String("Map") || e.hasCaptured(3)))
+                places << at.value(frame);
+        }
+        return places;
+    }
+    ~RootEvents()
+    {
+        xev.kill();
+        xev.waitForFinished();
+    }
+
+private:
+    QProcess xev;
+    QString log;
+    bool listening = false;
+};
+
+// The whole program with its real message boxes, in a temporary working directory.
+class Program
+{
+public:
+    Program() : previous(QDir::currentPath())
+    {
+        for (const auto &[name, text] : {std::pair{"kz_pont.INI", defaultSettings()},
+                                         std::pair{"pontexos.kz", QByteArray("2 5\n")}}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(text);
+        }
+        QDir::setCurrent(dir.path());
+        program = std::make_unique<KZ_Pont>();
+        shown = QTest::qWaitFor(
+            [] { return viewable(Principale) && viewable(f_avance) && viewable(AdressesMAC); });
+    }
+    ~Program() { QDir::setCurrent(previous); }
+    bool shown = false;
+
+private:
+    QTemporaryDir dir;
+    QString previous;
+    std::unique_ptr<KZ_Pont> program;
+};
+
+// A click of the student on an element of the diagram, at the centre of its band.
+void press(QPoint element)
+{
+    Principale->Image1MouseDown(element.x(), element.y());
+}
+const QPoint STATION_1(27, 158), STATION_2(87, 158), STATION_5(398, 158), HUB_1(105, 95),
+    HUB_2(383, 95), BRIDGE(246, 43);
+
+} // namespace
+
+class TestWindowManager : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { qputenv("LC_ALL", "C.UTF-8"); } // xprop's titles in UTF-8
+    void captionsAreThePrograms();
+    void workingWindowsComeAboveTheReferenceWindows();
+    void progressWindowCannotBeHidden();
+    void activationRunsOnlyOnReturnFromTheProgram();
+    void placedByTheOuterFrame();
+};
+
+void TestWindowManager::captionsAreThePrograms()
+{
+    Program program;
+    QVERIFY(program.shown);
+    const auto title = [](const QWidget *w) {
+        return prop(id(w), "_NET_WM_NAME").section('"', 1, -2);
+    };
+    QCOMPARE(title(Principale),
+             QStringLiteral("KZ Pont  -  Le pont transparent entre deux segments Ethernet"));
+    QTRY_COMPARE(title(f_avance), QStringLiteral("Avancement. Ex = 1  (1)"));
+    QCOMPARE(title(AdressesMAC), QStringLiteral("Adresses MAC"));
+    QStringList titles;
+    const auto record = [&](QWidget *window) { titles << title(window); };
+    const auto dialog = whenShown(is(f_Station_emettrice), record);
+    press(STATION_2);
+    const auto box = whenShown(isBox, record);
+    press(STATION_1); // not the sender: refused
+    QVERIFY(*dialog && *box);
+    QCOMPARE(titles, (QStringList{"Station émettrice", "Avertissement"}));
+}
+
+void TestWindowManager::workingWindowsComeAboveTheReferenceWindows()
+{
+    Program program;
+    QVERIFY(program.shown);
+    // Above both reference windows, and on top at the centre of each of its controls.
+    const auto onTop = [](QWidget *window) {
+        const bool above = QTest::qWaitFor([window] {
+            const QStringList order = stacking();
+            return order.indexOf(id(window)) > order.indexOf(id(AdressesMAC)) &&
+                   order.indexOf(id(window)) > order.indexOf(id(f_avance));
+        });
+        const QPoint origin = onScreen(id(window), false).topLeft();
+        QStringList covered;
+        for (QWidget *control : window->findChildren<QWidget *>())
+            if (!control->objectName().isEmpty() && control->isVisibleTo(window) &&
+                topmostAt(origin + control->mapTo(window, control->rect().center())) != id(window))
+                covered << control->objectName();
+        QVERIFY2(above && covered.isEmpty(),
+                 qPrintable(window->objectName() + ": " + covered.join(u' ')));
+    };
+    f_pont->b_edroite->setChecked(true); // the bridge sends to hub 2
+    const std::tuple<int, QPoint, QWidget *> working[] = {
+        {PHASE_NEW, STATION_2, f_Station_emettrice},
+        {PHASE_SENT, HUB_1, f_hub1},
+        {PHASE_SOURCE_HUB, BRIDGE, f_pont},
+        {PHASE_BRIDGE, HUB_2, f_hub2},
+        {PHASE_FINAL_SEGMENT, STATION_5, f_destination}};
+    for (const auto &[phase, element, dialog] : working) {
+        global.phase = phase;
+        const auto shown = whenShown(is(dialog), onTop);
+        press(element);
+        QVERIFY(*shown);
+    }
+    // A click on a reference window (its corner outside the dialog) leaves the dialog on top.
+    global.phase = PHASE_NEW;
+    const auto clicked = whenShown(is(f_Station_emettrice), [&onTop](QWidget *window) {
+        const QPoint corner = onScreen(id(AdressesMAC)).bottomLeft() + QPoint(10, -10);
+        x(QStringLiteral("xdotool mousemove %1 %2 click 1").arg(corner.x()).arg(corner.y()));
+        QTest::qWait(300);
+        onTop(window);
+    });
+    press(STATION_2);
+    const auto about = whenShown(is(apropos), onTop);
+    Principale->APropos1Click();
+    const auto box = whenShown(isBox, onTop);
+    press(STATION_1);
+    QVERIFY(*clicked && *about && *box);
+    // Without them, the reference windows stand above the main window.
+    QTRY_VERIFY(stacking().indexOf(id(Principale)) < stacking().indexOf(id(AdressesMAC)));
+    QVERIFY(stacking().indexOf(id(Principale)) < stacking().indexOf(id(f_avance)));
+}
+
+void TestWindowManager::progressWindowCannotBeHidden()
+{
+    Program program;
+    QVERIFY(program.shown);
+    const QString offered = prop(id(f_avance), "_NET_WM_ALLOWED_ACTIONS");
+    QVERIFY(offered.contains(QStringLiteral("_NET_WM_ACTION_MOVE")));
+    for (const char *hiding : {"MINIMIZE", "MAXIMIZE_HORZ", "MAXIMIZE_VERT", "FULLSCREEN"})
+        QVERIFY2(!offered.contains(QStringLiteral("_NET_WM_ACTION_") + hiding), hiding);
+    // Asked anyway, as its minimise button would, the window manager leaves both windows shown.
+    x("xdotool windowminimize " + id(f_avance));
+    QTest::qWait(500);
+    QVERIFY(viewable(f_avance) && viewable(Principale));
+}
+
+void TestWindowManager::activationRunsOnlyOnReturnFromTheProgram()
+{
+    Program program;
+    QVERIFY(program.shown);
+    QProcess other; // another application
+    other.startCommand(QStringLiteral("xmessage -name autre -geometry +900+700 Autre"));
+    const QString otherWindow = x("xdotool search --sync --classname autre").section('\n', 0, 0);
+    // The sending station's activation empties the frame's address cells.
+    const auto cell = [] { return controls::cell(f_Station_emettrice->trame, 0, 0); };
+    const QString address = QStringLiteral("00-AA-00-95-A0-5D");
+    const auto worked = whenShown(is(f_Station_emettrice), [&](QWidget *dialog) {
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        controls::setCell(f_Station_emettrice->trame, 0, 0, address);
+        x("xdotool windowactivate --sync " + otherWindow);
+        QTRY_COMPARE(QApplication::activeWindow(), nullptr);
+        x("xdotool windowactivate --sync " + id(dialog));
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QCOMPARE(cell(), address);
+        x("xdotool windowminimize --sync " + id(dialog));
+        QTRY_VERIFY(dialog->isMinimized());
+        x("xdotool windowactivate --sync " + id(dialog));
+        QTRY_VERIFY(!dialog->isMinimized() && QApplication::activeWindow() == dialog);
+        QTest::qWait(100); // the restore's events
+        QCOMPARE(cell(), address);
+        // The return from a message box of the program runs it.
+        const auto box = whenShown(isBox, [](QWidget *) {});
+        f_Station_emettrice->BitBtn1->click(); // the source cell is empty: refused
+        QVERIFY(*box);
+        QTRY_COMPARE(cell(), QString());
+    });
+    press(STATION_2);
+    QVERIFY(!otherWindow.isEmpty() && *worked);
+    other.kill();
+    other.waitForFinished();
+}
+
+void TestWindowManager::placedByTheOuterFrame()
+{
+    Program program;
+    QVERIFY(program.shown);
+    QCOMPARE(onScreen(id(Principale)).topLeft(), QPoint(1, 1));
+    QCOMPARE(onScreen(id(f_avance)).topLeft(), QPoint(461, 303));
+    QCOMPARE(onScreen(id(AdressesMAC)).topLeft(), QPoint(246, 295));
+
+    // The station dialogs come up 100 pixels below and right of the main window's frame, for
+    // work (and after a refusal's box) or for review, wherever the main window stands, and stay
+    // there; the hub dialogs at their own place.
+    const auto showings = [](QPoint station) {
+        QList<std::pair<QString, QPoint>> shown;
+        const auto at = [&shown](QPoint expected) {
+            return [&shown, expected](QWidget *window) { shown.append({id(window), expected}); };
+        };
+        RootEvents events;
+        global.phase = PHASE_NEW;
+        const auto sender = whenShown(is(f_Station_emettrice), [&](QWidget *dialog) {
+            at(station)(dialog);
+            const auto box = whenShown(isBox, [](QWidget *) {});
+            f_Station_emettrice->BitBtn1->click();
+            QTRY_VERIFY(*box && QApplication::activeWindow() == dialog);
+        });
+        press(STATION_2);
+        global.phase = PHASE_SENT;
+        const auto hub = whenShown(is(f_hub1), at(QPoint(3, 304)));
+        press(HUB_1);
+        global.phase = PHASE_FINAL_SEGMENT;
+        const auto receiver = whenShown(is(f_destination), at(station));
+        press(STATION_5);
+        global.phase = PHASE_RECEIVED;
+        press(STATION_5); // for review
+        QTRY_VERIFY(viewable(f_destination));
+        at(station)(f_destination);
+        QVERIFY(*sender && *hub && *receiver);
+        for (const auto &[window, expected] : shown) {
+            const QList<QPoint> places = events.placesOf(window);
+            QVERIFY(!places.isEmpty());
+            for (const QPoint &p : places)
+                QCOMPARE(p, expected);
+        }
+        f_destination->close();
+    };
+    showings(QPoint(101, 101));
+    showings(QPoint(101, 101));
+    x("xdotool windowmove " + id(Principale) + " 200 150");
+    QTRY_COMPARE(Principale->pos(), QPoint(200, 150));
+    showings(QPoint(300, 250));
+}
+
+QTEST_MAIN(TestWindowManager)
+#include "test_window_manager.moc"
