@@ -133,13 +133,22 @@ void offerNoHidingControls(QWidget *window)
 
 void placeFrame(QWidget *window, QPoint topLeft)
 {
-    const bool framed = window->frameGeometry().topLeft() != window->geometry().topLeft();
-    window->move(topLeft);
-    // Qt takes the position of a native window whose frame it does not know yet for the client
-    // area's; the window system is asked for the frame's instead. (The widget keeps the same
-    // geometry, so showing it does not ask again for the client area's.)
-    if (QWindow *handle = window->windowHandle(); handle && !framed)
-        handle->setFramePosition(topLeft);
+    QWindow *handle = window->windowHandle();
+    // Elsewhere Qt knows a window's frame when it places it, and takes the position of a window
+    // not made yet for its frame's.
+    if (!handle || QGuiApplication::platformName() != QLatin1String("xcb")) {
+        window->move(topLeft);
+        return;
+    }
+    // On X11 the frame is the window manager's, and a widget's move goes through the frame
+    // margins that Qt has last read, which may be stale (a native window made anew) or wrong
+    // (read while the window manager was still framing the window). The window manager (the X
+    // server, without one) is asked to place the frame itself. Before the window is on the
+    // screen its widget is given the same geometry, or showing it would ask again for the
+    // client area's position.
+    if (!handle->isVisible())
+        window->setGeometry(QRect(topLeft, window->size()));
+    handle->setFramePosition(topLeft);
 }
 
 } // namespace platform
