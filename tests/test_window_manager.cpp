@@ -1,8 +1,6 @@
 // The program on a real desktop, run by tests/under_openbox on a private X server under openbox
 // (placement also without a window manager). The checks read what the X server and the window
-// manager show (xprop, xwininfo, xev, xdotool), not Qt: titles, stacking, the window on top at
-// each control, the actions offered on the progress window, where frames are placed, and
-// activations that another X client takes away and gives back.
+// manager show (xprop, xwininfo, xev, xdotool), not Qt.
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
@@ -10,7 +8,6 @@
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
-#include "engine/KZ_Pont.h"
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
@@ -43,18 +40,18 @@ QString id(const QWidget *window)
     return QString::number(window->windowHandle()->winId());
 }
 
-// A property as xprop prints it, of the root window when `window` is empty.
-QString prop(const QString &window, const QString &name)
+// A property of `window` (of the root window when empty) as xprop prints it.
+QString prop(const QString &window, const char *name)
 {
     return x("xprop -notype " + (window.isEmpty() ? "-root" : "-id " + window) + " " + name);
 }
 
-// The numbers a property lists (window ids, cardinals), in decimal.
-QStringList values(const QString &line)
+// The numbers that a property lists (window ids, cardinals), in decimal.
+QStringList values(const QString &window, const char *name)
 {
     QStringList numbers;
     for (const QString &v :
-         line.section(QRegularExpression("[#=]"), 1).split(u',', Qt::SkipEmptyParts))
+         prop(window, name).section(QRegularExpression("[#=]"), 1).split(u',', Qt::SkipEmptyParts))
         numbers << QString::number(v.trimmed().toULongLong(nullptr, 0));
     return numbers;
 }
@@ -62,7 +59,7 @@ QStringList values(const QString &line)
 // The managed windows, bottom to top.
 QStringList stacking()
 {
-    return values(prop({}, "_NET_CLIENT_LIST_STACKING"));
+    return values({}, "_NET_CLIENT_LIST_STACKING");
 }
 
 // The window's outer frame on the screen (the window itself without a window manager), or its
@@ -70,17 +67,17 @@ QStringList stacking()
 QRect onScreen(const QString &window, bool frame = true)
 {
     const QString info = x("xwininfo -id " + window);
+    if (!info.contains(QStringLiteral("IsViewable")))
+        return {};
     const auto field = [&info](const char *name) {
         return QRegularExpression(name + QStringLiteral(":\\s+(-?\\d+)"))
             .match(info)
             .captured(1)
             .toInt();
     };
-    if (!info.contains(QStringLiteral("IsViewable")))
-        return {};
     const QRect client(field("Absolute upper-left X"), field("Absolute upper-left Y"),
                        field("Width"), field("Height"));
-    const QStringList e = values(prop(window, "_NET_FRAME_EXTENTS"));
+    const QStringList e = values(window, "_NET_FRAME_EXTENTS");
     return frame && e.size() == 4
                ? client.adjusted(-e[0].toInt(), -e[2].toInt(), e[1].toInt(), e[3].toInt())
                : client;
@@ -100,35 +97,27 @@ QString topmostAt(QPoint point)
     return {};
 }
 
-// Runs `act` once the modal window that `isIt` looks for is on the screen, then closes it; the
-// flag returned tells that it ran. Armed before the action that opens the window.
-std::shared_ptr<bool> whenShown(const std::function<bool(QWidget *)> &isIt,
-                                const std::function<void(QWidget *)> &act)
+// Runs `act` once the modal window `expected` (a message box when null) is on the screen, then
+// closes it; the flag returned tells that it ran. Armed before the action that opens the window.
+std::shared_ptr<bool> whenShown(const QWidget *expected,
+                                const std::function<void(QWidget *)> &act = {})
 {
     auto ran = std::make_shared<bool>(false);
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         QWidget *window = QApplication::activeModalWidget();
-        if (!window || !isIt(window) || !viewable(window))
+        if (!window || (expected ? window != expected : !qobject_cast<QMessageBox *>(window)) ||
+            !viewable(window))
             return;
         poll->stop();
         poll->deleteLater();
-        act(window);
+        if (act)
+            act(window);
         *ran = true;
         window->close();
     });
     poll->start(20);
     return ran;
-}
-
-std::function<bool(QWidget *)> is(const QWidget *expected)
-{
-    return [expected](QWidget *window) { return window == expected; };
-}
-
-bool isBox(QWidget *window)
-{
-    return qobject_cast<QMessageBox *>(window) != nullptr;
 }
 
 // Where the X server places the windows of the root window (a window manager's frames), from
@@ -194,30 +183,15 @@ private:
     QString log;
 };
 
-// The whole program with its real message boxes, in a temporary working directory.
-class Program
-{
-public:
-    Program() : previous(QDir::currentPath())
+// The whole program with its real message boxes, and whether its three windows came up.
+struct Program : ProgramFixture {
+    Program() { platform::setServices(nullptr); }
+    bool shown() const
     {
-        for (const auto &[name, text] : {std::pair{"kz_pont.INI", defaultSettings()},
-                                         std::pair{"pontexos.kz", QByteArray("2 5\n")}}) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(text);
-        }
-        QDir::setCurrent(dir.path());
-        program = std::make_unique<KZ_Pont>();
-        shown = QTest::qWaitFor(
-            [] { return viewable(Principale) && viewable(f_avance) && viewable(AdressesMAC); });
+        return started() && QTest::qWaitFor([] {
+                   return viewable(Principale) && viewable(f_avance) && viewable(AdressesMAC);
+               });
     }
-    ~Program() { QDir::setCurrent(previous); }
-    bool shown = false;
-
-private:
-    QTemporaryDir dir;
-    QString previous;
-    std::unique_ptr<KZ_Pont> program;
 };
 
 // A click of the student on an element of the diagram, at the centre of its band.
@@ -234,7 +208,6 @@ class TestWindowManager : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { qputenv("LC_ALL", "C.UTF-8"); } // xprop's titles in UTF-8
     void captionsAreThePrograms();
     void workingWindowsComeAboveTheReferenceWindows();
     void progressWindowCannotBeHidden();
@@ -245,19 +218,17 @@ private slots:
 void TestWindowManager::captionsAreThePrograms()
 {
     Program program;
-    QVERIFY(program.shown);
-    const auto title = [](const QWidget *w) {
-        return prop(id(w), "_NET_WM_NAME").section('"', 1, -2);
-    };
+    QVERIFY(program.shown());
+    const auto title = [](const QWidget *w) { return x("xdotool getwindowname " + id(w)); };
     QCOMPARE(title(Principale),
              QStringLiteral("KZ Pont  -  Le pont transparent entre deux segments Ethernet"));
     QTRY_COMPARE(title(f_avance), QStringLiteral("Avancement. Ex = 1  (1)"));
     QCOMPARE(title(AdressesMAC), QStringLiteral("Adresses MAC"));
     QStringList titles;
     const auto record = [&](QWidget *window) { titles << title(window); };
-    const auto dialog = whenShown(is(f_Station_emettrice), record);
+    const auto dialog = whenShown(f_Station_emettrice, record);
     press(STATION_2);
-    const auto box = whenShown(isBox, record);
+    const auto box = whenShown(nullptr, record);
     press(STATION_1); // not the sender: refused
     QVERIFY(*dialog && *box);
     QCOMPARE(titles, (QStringList{"Station émettrice", "Avertissement"}));
@@ -266,7 +237,7 @@ void TestWindowManager::captionsAreThePrograms()
 void TestWindowManager::workingWindowsComeAboveTheReferenceWindows()
 {
     Program program;
-    QVERIFY(program.shown);
+    QVERIFY(program.shown());
     // Above both reference windows, and on top at the centre of each of its controls.
     const auto onTop = [](QWidget *window) {
         const bool above = QTest::qWaitFor([window] {
@@ -292,22 +263,22 @@ void TestWindowManager::workingWindowsComeAboveTheReferenceWindows()
         {PHASE_FINAL_SEGMENT, STATION_5, f_destination}};
     for (const auto &[phase, element, dialog] : working) {
         global.phase = phase;
-        const auto shown = whenShown(is(dialog), onTop);
+        const auto shown = whenShown(dialog, onTop);
         press(element);
         QVERIFY(*shown);
     }
     // A click on a reference window (its corner outside the dialog) leaves the dialog on top.
     global.phase = PHASE_NEW;
-    const auto clicked = whenShown(is(f_Station_emettrice), [&onTop](QWidget *window) {
+    const auto clicked = whenShown(f_Station_emettrice, [&onTop](QWidget *window) {
         const QPoint corner = onScreen(id(AdressesMAC)).bottomLeft() + QPoint(10, -10);
         x(QStringLiteral("xdotool mousemove %1 %2 click 1").arg(corner.x()).arg(corner.y()));
         QTest::qWait(300);
         onTop(window);
     });
     press(STATION_2);
-    const auto about = whenShown(is(apropos), onTop);
+    const auto about = whenShown(apropos, onTop);
     Principale->APropos1Click();
-    const auto box = whenShown(isBox, onTop);
+    const auto box = whenShown(nullptr, onTop);
     press(STATION_1);
     QVERIFY(*clicked && *about && *box);
     // Without them, the reference windows stay above the main window, even activated.
@@ -320,7 +291,7 @@ void TestWindowManager::workingWindowsComeAboveTheReferenceWindows()
 void TestWindowManager::progressWindowCannotBeHidden()
 {
     Program program;
-    QVERIFY(program.shown);
+    QVERIFY(program.shown());
     const QString offered = prop(id(f_avance), "_NET_WM_ALLOWED_ACTIONS");
     QVERIFY(offered.contains(QStringLiteral("_NET_WM_ACTION_MOVE")));
     for (const char *hiding : {"MINIMIZE", "MAXIMIZE_HORZ", "MAXIMIZE_VERT", "FULLSCREEN"})
@@ -334,14 +305,14 @@ void TestWindowManager::progressWindowCannotBeHidden()
 void TestWindowManager::activationRunsOnlyOnReturnFromTheProgram()
 {
     Program program;
-    QVERIFY(program.shown);
+    QVERIFY(program.shown());
     QProcess other; // another application
     other.startCommand(QStringLiteral("xmessage -name autre -geometry +900+700 Autre"));
     const QString otherWindow = x("xdotool search --sync --classname autre").section('\n', 0, 0);
     // The sending station's activation empties the frame's address cells.
     const auto cell = [] { return controls::cell(f_Station_emettrice->trame, 0, 0); };
     const QString address = QStringLiteral("00-AA-00-95-A0-5D");
-    const auto worked = whenShown(is(f_Station_emettrice), [&](QWidget *dialog) {
+    const auto worked = whenShown(f_Station_emettrice, [&](QWidget *dialog) {
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         controls::setCell(f_Station_emettrice->trame, 0, 0, address);
         x("xdotool windowactivate --sync " + otherWindow);
@@ -356,7 +327,7 @@ void TestWindowManager::activationRunsOnlyOnReturnFromTheProgram()
         QTest::qWait(100); // the restore's events
         QCOMPARE(cell(), address);
         // The return from a message box of the program runs it.
-        const auto box = whenShown(isBox, [](QWidget *) {});
+        const auto box = whenShown(nullptr);
         f_Station_emettrice->BitBtn1->click(); // the source cell is empty: refused
         QVERIFY(*box);
         QTRY_COMPARE(cell(), QString());
@@ -370,7 +341,7 @@ void TestWindowManager::activationRunsOnlyOnReturnFromTheProgram()
 void TestWindowManager::placedByTheOuterFrame()
 {
     Program program;
-    QVERIFY(program.shown);
+    QVERIFY(program.shown());
     QCOMPARE(onScreen(id(Principale)).topLeft(), QPoint(1, 1));
     QCOMPARE(onScreen(id(f_avance)).topLeft(), QPoint(461, 303));
     QCOMPARE(onScreen(id(AdressesMAC)).topLeft(), QPoint(246, 295));
@@ -384,15 +355,15 @@ void TestWindowManager::placedByTheOuterFrame()
         RootEvents events;
         QVERIFY(events.sync());
         global.phase = PHASE_NEW;
-        const auto sender = whenShown(is(f_Station_emettrice), [&](QWidget *dialog) {
+        const auto sender = whenShown(f_Station_emettrice, [&](QWidget *dialog) {
             record(dialog);
-            const auto box = whenShown(isBox, [](QWidget *) {});
+            const auto box = whenShown(nullptr);
             f_Station_emettrice->BitBtn1->click(); // the frame is empty: refused
             QTRY_VERIFY(*box && QApplication::activeWindow() == dialog);
         });
         press(STATION_2);
         global.phase = PHASE_FINAL_SEGMENT;
-        const auto receiver = whenShown(is(f_destination), record);
+        const auto receiver = whenShown(f_destination, record);
         press(STATION_5);
         global.phase = PHASE_RECEIVED;
         press(STATION_5); // for review
