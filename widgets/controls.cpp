@@ -41,25 +41,27 @@ void installProgramFont()
     if (done)
         return;
     done = true;
+    // The artwork's face first: every font file is loaded before any text is measured.
+    pictures::loadTextFace();
     // The layouts were drawn for MS Sans Serif 8 pt. Its free replacement only has bitmaps,
     // which a high-density screen would draw tiny: there the scalable Tahoma of the same
     // family of designs takes its place.
-    const QString wine = QStringLiteral("/usr/share/wine/fonts/");
     const QString family = QStringLiteral("MS Sans Serif");
+    const QString tahoma = QStringLiteral("Tahoma");
     const bool dense = qApp->devicePixelRatio() > 1.0;
     QString chosen;
     if (!dense && QFontDatabase::families().contains(family))
         chosen = family;
     if (chosen.isEmpty() && !dense)
-        chosen = loadFontFile(wine + QStringLiteral("ms_sans_serif.ttf"));
-    if (chosen.isEmpty())
-        chosen = loadFontFile(wine + QStringLiteral("tahoma.ttf"));
+        chosen = loadFontFile(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+    if (chosen.isEmpty() && QFontDatabase::families().contains(tahoma))
+        chosen = tahoma;
     QFont font = QApplication::font();
     if (!chosen.isEmpty()) {
         font.setFamily(chosen);
     } else {
-        font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies({tahoma, QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                          QStringLiteral("DejaVu Sans")});
         font.setStyleHint(QFont::SansSerif);
     }
     // 8 points on the 96-dpi screens the layouts were drawn for; Tahoma is a little wider.
