@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 Tf_destination *f_destination = nullptr;
 
@@ -49,7 +48,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
 void Tf_destination::FormCreate()
 {
     trame = controls::frameRow(Panel, "trame", 10, 64, controls::LLC_CAPTION);
-    controls::displayOnly(trame);
+    trame->setSelection(controls::Grid::Selection::None);
     trame->setEnabled(false);
 }
 
@@ -62,8 +61,8 @@ void Tf_destination::FormActivate()
     BitBtn1->setVisible(open);
     move(global.main_left + 100, global.main_top + 100);
     edit1->setText(global.station_table[0][c]);
-    controls::setCell(trame, 0, 0, global.station_table[1][global.dest_index]);
-    controls::setCell(trame, 1, 0, global.station_table[1][global.src_index]);
+    trame->setText(0, 0, global.station_table[1][global.dest_index]);
+    trame->setText(1, 0, global.station_table[1][global.src_index]);
 }
 
 void Tf_destination::BitBtn1Click()
