@@ -77,14 +77,14 @@ public:
     QString columnDescription(int column) const override
     {
         QStringList headers;
-        for (int row = 0; row < grid()->rowCount() && grid()->isFixed(-1, row); ++row)
+        for (int row = 0; row < grid()->rowCount() && grid()->isFixedRow(row); ++row)
             headers << grid()->text(column, row);
         return headers.join(QLatin1Char(' '));
     }
     QString rowDescription(int row) const override
     {
         QStringList headers;
-        for (int column = 0; column < grid()->columnCount() && grid()->isFixed(column, -1);
+        for (int column = 0; column < grid()->columnCount() && grid()->isFixedColumn(column);
              ++column)
             headers << grid()->text(column, row);
         return headers.join(QLatin1Char(' '));
@@ -141,9 +141,9 @@ public:
     // columns, as a table view's header sections.
     QAccessible::Role role() const override
     {
-        if (grid && grid->isFixed(-1, row))
+        if (grid && grid->isFixedRow(row))
             return QAccessible::ColumnHeader;
-        if (grid && grid->isFixed(column, -1))
+        if (grid && grid->isFixedColumn(column))
             return QAccessible::RowHeader;
         return QAccessible::Cell;
     }
@@ -176,7 +176,7 @@ public:
     {
         QList<QAccessibleInterface *> headers;
         QAccessibleTableInterface *t = tableOf();
-        for (int r = 0; t && r < row && grid->isFixed(-1, r); ++r)
+        for (int r = 0; t && r < row && grid->isFixedRow(r); ++r)
             headers << t->cellAt(r, column);
         return headers;
     }
@@ -184,7 +184,7 @@ public:
     {
         QList<QAccessibleInterface *> headers;
         QAccessibleTableInterface *t = tableOf();
-        for (int c = 0; t && c < column && grid->isFixed(c, -1); ++c)
+        for (int c = 0; t && c < column && grid->isFixedColumn(c); ++c)
             headers << t->cellAt(row, c);
         return headers;
     }
@@ -247,11 +247,6 @@ Grid::Grid(int columns, int rows, int fixedColumns, int fixedRows, int rowHeight
     const Cell first{fixedColumns, fixedRows};
     if (isValid(first))
         current = anchor = end = pressed = first;
-}
-
-bool Grid::isFixed(int column, int row) const
-{
-    return column < fixedColumns || row < fixedRows;
 }
 
 bool Grid::isValid(Cell cell) const

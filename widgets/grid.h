@@ -36,7 +36,10 @@ public:
 
     int columnCount() const { return columns; }
     int rowCount() const { return rows; }
-    bool isFixed(int column, int row) const;
+    // Header rows and columns come first; a cell in either is a header.
+    bool isFixedRow(int row) const { return row < fixedRows; }
+    bool isFixedColumn(int column) const { return column < fixedColumns; }
+    bool isFixed(int column, int row) const { return isFixedColumn(column) || isFixedRow(row); }
 
     // Makes the cells of `column` `cellWidth` pixels wide, the grid line not included.
     void setColumnWidth(int column, int cellWidth);
