@@ -21,6 +21,7 @@ KZ_Pont::KZ_Pont()
     QApplication::setApplicationDisplayName(QStringLiteral("KZ Pont"));
     QApplication::setWindowIcon(pictures::programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    controls::installProgramStyle();
     controls::installProgramFont();
 
     global = Global();

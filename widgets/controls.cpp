@@ -6,8 +6,10 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -63,6 +65,80 @@ void installProgramFont()
     // 8 points on the 96-dpi screens the layouts were drawn for; Tahoma is a little wider.
     font.setPixelSize(dense ? 10 : 11);
     QApplication::setFont(font);
+}
+
+namespace
+{
+// A style's icon made when it is first drawn or measured.
+class LaterIcon : public QIconEngine
+{
+public:
+    LaterIcon(const QStyle *style, QStyle::StandardPixmap which) : style(style), which(which) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QPaintDevice *device = painter->device();
+        const qreal ratio = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, icon().pixmap(rect.size(), ratio, mode, state));
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new LaterIcon(style, which); }
+    bool isNull() override { return false; }
+    void virtual_hook(int id, void *data) override
+    {
+        if (id == ScaledPixmapHook) {
+            // Asked in device pixels; the icon answers for a size in its own pixels.
+            auto *arg = static_cast<ScaledPixmapArgument *>(data);
+            arg->pixmap = icon().pixmap(arg->size / arg->scale, arg->scale, arg->mode, arg->state);
+        } else if (id == IsNullHook) {
+            *static_cast<bool *>(data) = false;
+        } else {
+            QIconEngine::virtual_hook(id, data);
+        }
+    }
+
+private:
+    const QIcon &icon()
+    {
+        if (made.isNull() && style)
+            made = style->standardIcon(which);
+        return made;
+    }
+    const QPointer<const QStyle> style;
+    const QStyle::StandardPixmap which;
+    QIcon made;
+};
+
+// The platform's style, but for the overflow button of menu bars, which shows only when a menu
+// bar is too narrow for its items: its picture, read from image files through Qt's image format
+// plugins, is made when the button is first drawn.
+class ProgramStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton)
+            return QIcon(new LaterIcon(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+} // namespace
+
+void installProgramStyle()
+{
+    QApplication::setStyle(new ProgramStyle);
 }
 
 void setBold(QWidget *widget, int pixelSize)

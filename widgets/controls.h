@@ -22,6 +22,9 @@ namespace controls
 // Loads the program's font (MS Sans Serif 8 pt, or its free replacement, or the closest sans-serif)
 // and makes it the application's font. Idempotent.
 void installProgramFont();
+// Makes the application's style the program's: the platform's style, whose menu bars load the
+// picture of their overflow button only when it is first drawn. Call before any window is made.
+void installProgramStyle();
 
 // Makes `widget`'s text bold (at `pixelSize` when given). The program's fonts have no true bold
 // face (the free MS Sans Serif is a bitmap font, Tahoma's free bold is hardly heavier than its
