@@ -82,7 +82,7 @@ Tf_pont::Tf_pont(QWidget *parent) : ElementDialog(parent)
     pont->setObjectName(QStringLiteral("pont"));
     pont->setAccessibleName(QStringLiteral("Commutateur Ethernet"));
     pont->setGeometry(188, 37, 129, 44);
-    pont->setPicture(pictures::bridge(qApp->devicePixelRatio()));
+    pont->setPicture([] { return pictures::bridge(qApp->devicePixelRatio()); });
     table_droite = addressTable(GroupBox3, "table_droite", Label2->text(), 324);
     BitBtn1 = controls::button(GroupBox3, "BitBtn1",
                                QStringLiteral("<-         Effacer         ->"), 192, 120, 121, 25);

@@ -31,7 +31,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
     station1->setObjectName(QStringLiteral("station1"));
     station1->setAccessibleName(QStringLiteral("Station"));
     station1->setGeometry(48, 0, 33, 33);
-    station1->setPicture(pictures::station(qApp->devicePixelRatio()));
+    station1->setPicture([] { return pictures::station(qApp->devicePixelRatio()); });
     edit1 = field(Panel, "edit1", 8, 34, 121, 21);
     edit1->setEnabled(false);
     edit1->setAccessibleName(QStringLiteral("Station qui reçoit la trame"));

@@ -26,7 +26,7 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
     station1->setObjectName(QStringLiteral("station1"));
     station1->setAccessibleName(QStringLiteral("Station"));
     station1->setGeometry(64, 16, 33, 33);
-    station1->setPicture(pictures::station(qApp->devicePixelRatio()));
+    station1->setPicture([] { return pictures::station(qApp->devicePixelRatio()); });
     edit1 = field(Panel, "edit1", 24, 56, 121, 21);
     BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 32, 136, 121, 33);
     Label2 = label(Panel, "Label2", QStringLiteral("Adresses connues ( en cache )"), 216, 5);
