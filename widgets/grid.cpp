@@ -18,6 +18,21 @@ namespace controls
 namespace
 {
 
+// The header cells of a cell, as (column, row): those of its column (the fixed rows above it) or
+// those of its row (the fixed columns before it).
+QList<QPoint> headersOf(const Grid *grid, int column, int row, Qt::Orientation along)
+{
+    QList<QPoint> headers;
+    if (along == Qt::Vertical) {
+        for (int r = 0; r < row && grid->isFixedRow(r); ++r)
+            headers << QPoint(column, r);
+    } else {
+        for (int c = 0; c < column && grid->isFixedColumn(c); ++c)
+            headers << QPoint(c, row);
+    }
+    return headers;
+}
+
 // What a screen reader finds in a grid: a table whose children are its cells, row by row.
 // Cells are made when first asked for and live as long as the grid's own interface.
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface
@@ -76,18 +91,11 @@ public:
     // A column is described by its header cells, a row by its own.
     QString columnDescription(int column) const override
     {
-        QStringList headers;
-        for (int row = 0; row < grid()->rowCount() && grid()->isFixedRow(row); ++row)
-            headers << grid()->text(column, row);
-        return headers.join(QLatin1Char(' '));
+        return describe(headersOf(grid(), column, grid()->rowCount(), Qt::Vertical));
     }
     QString rowDescription(int row) const override
     {
-        QStringList headers;
-        for (int column = 0; column < grid()->columnCount() && grid()->isFixedColumn(column);
-             ++column)
-            headers << grid()->text(column, row);
-        return headers.join(QLatin1Char(' '));
+        return describe(headersOf(grid(), grid()->columnCount(), row, Qt::Horizontal));
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -104,6 +112,14 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
 
 private:
+    QString describe(const QList<QPoint> &headers) const
+    {
+        QStringList texts;
+        for (const QPoint &cell : headers)
+            texts << grid()->text(cell.x(), cell.y());
+        return texts.join(QLatin1Char(' '));
+    }
+
     mutable QHash<int, QAccessible::Id> cells;
 };
 
@@ -174,19 +190,11 @@ public:
     bool isSelected() const override { return grid && grid->isSelected(column, row); }
     QList<QAccessibleInterface *> columnHeaderCells() const override
     {
-        QList<QAccessibleInterface *> headers;
-        QAccessibleTableInterface *t = tableOf();
-        for (int r = 0; t && r < row && grid->isFixedRow(r); ++r)
-            headers << t->cellAt(r, column);
-        return headers;
+        return headerCells(Qt::Vertical);
     }
     QList<QAccessibleInterface *> rowHeaderCells() const override
     {
-        QList<QAccessibleInterface *> headers;
-        QAccessibleTableInterface *t = tableOf();
-        for (int c = 0; t && c < column && grid->isFixedColumn(c); ++c)
-            headers << t->cellAt(row, c);
-        return headers;
+        return headerCells(Qt::Horizontal);
     }
     int columnIndex() const override { return column; }
     int rowIndex() const override { return row; }
@@ -195,10 +203,15 @@ public:
     QAccessibleInterface *table() const override { return parent(); }
 
 private:
-    QAccessibleTableInterface *tableOf() const
+    QList<QAccessibleInterface *> headerCells(Qt::Orientation along) const
     {
-        QAccessibleInterface *t = parent();
-        return t ? t->tableInterface() : nullptr;
+        QList<QAccessibleInterface *> headers;
+        QAccessibleInterface *face = parent();
+        QAccessibleTableInterface *table = face ? face->tableInterface() : nullptr;
+        if (table)
+            for (const QPoint &cell : headersOf(grid, column, row, along))
+                headers << table->cellAt(cell.y(), cell.x());
+        return headers;
     }
 
     QPointer<Grid> grid;
