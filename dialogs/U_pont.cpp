@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 
 Tf_pont *f_pont = nullptr;
 
@@ -33,31 +32,32 @@ QGroupBox *groupBox(QWidget *parent, const char *name, const QString &title, int
     return box;
 }
 
-QTableWidget *addressTable(QWidget *parent, const char *name, const QString &accessibleName, int x)
+controls::Grid *addressTable(QWidget *parent, const char *name, const QString &accessibleName,
+                             int x)
 {
     return controls::grid(parent, name, accessibleName, x, 32, 177, 113, 2, 5, 0, 1, 20);
 }
 
-bridge::BridgeTable readTable(const QTableWidget *table)
+bridge::BridgeTable readTable(const controls::Grid *table)
 {
     bridge::BridgeTable copy;
     for (int row = bridge::FIRST_LEARNED_ROW; row <= bridge::PENDING_ROW; ++row)
-        copy.rows[row] = {controls::cell(table, 0, row), controls::cell(table, 1, row)};
+        copy.rows[row] = {table->text(0, row), table->text(1, row)};
     return copy;
 }
 
-void writeTable(QTableWidget *table, const bridge::BridgeTable &copy)
+void writeTable(controls::Grid *table, const bridge::BridgeTable &copy)
 {
     for (int row = bridge::FIRST_LEARNED_ROW; row <= bridge::PENDING_ROW; ++row) {
-        controls::setCell(table, 0, row, copy.rows[row].address);
-        controls::setCell(table, 1, row, copy.rows[row].ttl);
+        table->setText(0, row, copy.rows[row].address);
+        table->setText(1, row, copy.rows[row].ttl);
     }
 }
 
-void writePending(QTableWidget *table, const QString &address, const QString &ttl)
+void writePending(controls::Grid *table, const QString &address, const QString &ttl)
 {
-    controls::setCell(table, 0, bridge::PENDING_ROW, address);
-    controls::setCell(table, 1, bridge::PENDING_ROW, ttl);
+    table->setText(0, bridge::PENDING_ROW, address);
+    table->setText(1, bridge::PENDING_ROW, ttl);
 }
 
 } // namespace
@@ -82,7 +82,7 @@ Tf_pont::Tf_pont(QWidget *parent) : ElementDialog(parent)
     pont->setObjectName(QStringLiteral("pont"));
     pont->setAccessibleName(QStringLiteral("Commutateur Ethernet"));
     pont->setGeometry(188, 37, 129, 44);
-    pont->setPicture(pictures::bridge(qApp->devicePixelRatio()));
+    pont->setPicture([] { return pictures::bridge(qApp->devicePixelRatio()); });
     table_droite = addressTable(GroupBox3, "table_droite", Label2->text(), 324);
     BitBtn1 = controls::button(GroupBox3, "BitBtn1",
                                QStringLiteral("<-         Effacer         ->"), 192, 120, 121, 25);
@@ -135,18 +135,18 @@ Tf_pont::Tf_pont(QWidget *parent) : ElementDialog(parent)
 void Tf_pont::FormCreate()
 {
     // The frame row got its widths and captions from its builder.
-    for (QTableWidget *table : {table_gauche, table_droite}) {
-        controls::setColumnWidth(table, 0, 98);
-        controls::setColumnWidth(table, 1, table->width() - 119);
-        controls::setCell(table, 0, 0, QStringLiteral("adresses MAC"));
-        controls::setCell(table, 1, 0, QStringLiteral("TTL"));
+    for (controls::Grid *table : {table_gauche, table_droite}) {
+        table->setColumnWidth(0, 98);
+        table->setColumnWidth(1, table->width() - 119);
+        table->setText(0, 0, QStringLiteral("adresses MAC"));
+        table->setText(1, 0, QStringLiteral("TTL"));
     }
 }
 
 void Tf_pont::FormActivate()
 {
-    controls::setCell(trame, 0, 0, global.station_table[1][global.dest_index]);
-    controls::setCell(trame, 1, 0, global.station_table[1][global.src_index]);
+    trame->setText(0, 0, global.station_table[1][global.dest_index]);
+    trame->setText(1, 0, global.station_table[1][global.src_index]);
     dest_src->setVisible(!global.dest_diff_src);
 }
 
@@ -160,10 +160,10 @@ void Tf_pont::MAJdroiteClick()
     writeFrameCellInto(table_droite);
 }
 
-void Tf_pont::writeFrameCellInto(QTableWidget *table)
+void Tf_pont::writeFrameCellInto(controls::Grid *table)
 {
     const int column = qMax(0, trame->currentColumn());
-    writePending(table, controls::cell(trame, column, 0), global.ttl_value);
+    writePending(table, trame->text(column, 0), global.ttl_value);
 }
 
 void Tf_pont::BitBtn1Click()
@@ -177,8 +177,8 @@ void Tf_pont::TermineClick()
     bridge::Completion input;
     input.left = readTable(table_gauche);
     input.right = readTable(table_droite);
-    input.destination = controls::cell(trame, 0, 0);
-    input.source = controls::cell(trame, 1, 0);
+    input.destination = trame->text(0, 0);
+    input.source = trame->text(1, 0);
     input.srcIndex = global.src_index;
     input.destIndex = global.dest_index;
     for (int i = 0; i < 3; ++i) {

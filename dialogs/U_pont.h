@@ -11,7 +11,10 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
+namespace controls
+{
+class Grid;
+}
 
 class Tf_pont : public ElementDialog
 {
@@ -23,14 +26,14 @@ public:
     QGroupBox *GroupBox3;
     QLabel *Label1;
     QLabel *Label2;
-    QTableWidget *table_gauche;
+    controls::Grid *table_gauche;
     PictureView *pont;
-    QTableWidget *table_droite;
+    controls::Grid *table_droite;
     QPushButton *BitBtn1;
     QPushButton *majgauche;
     QLabel *Label3;
     QPushButton *MAJdroite;
-    QTableWidget *trame;
+    controls::Grid *trame;
     QLabel *Label4;
     QGroupBox *GroupBox1;
     QRadioButton *b_dgauche;
@@ -52,7 +55,7 @@ public:
 
 private:
     // Writes the frame cell of the current column and `ttl_value` into `table`'s pending row.
-    void writeFrameCellInto(QTableWidget *table);
+    void writeFrameCellInto(controls::Grid *table);
 };
 
 extern Tf_pont *f_pont;

@@ -9,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QTableWidget>
 
 TAdressesMAC *AdressesMAC = nullptr;
 
@@ -31,13 +30,13 @@ void TAdressesMAC::FormCreate()
 {
     const std::optional<Settings> settings =
         Settings::open(findFileIgnoringCase(QDir::currentPath(), SETTINGS_FILE));
-    controls::setColumnWidth(table_MAC, 0, table_MAC->width() - 106);
-    controls::setColumnWidth(table_MAC, 1, 98);
+    table_MAC->setColumnWidth(0, table_MAC->width() - 106);
+    table_MAC->setColumnWidth(1, 98);
     QString table[2][STATION_ROWS];
     fillStationTable(table, settings.value_or(Settings()));
     for (int row = 0; row < STATION_ROWS; ++row)
         for (int column = 0; column < 2; ++column)
-            controls::setCell(table_MAC, column, row, table[column][row]);
+            table_MAC->setText(column, row, table[column][row]);
 }
 
 void TAdressesMAC::closeEvent(QCloseEvent *event)

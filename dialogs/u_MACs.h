@@ -4,7 +4,10 @@
 
 #include <QWidget>
 
-class QTableWidget;
+namespace controls
+{
+class Grid;
+}
 
 class TAdressesMAC : public QWidget
 {
@@ -12,7 +15,7 @@ class TAdressesMAC : public QWidget
 public:
     explicit TAdressesMAC(QWidget *parent = nullptr);
 
-    QTableWidget *table_MAC;
+    controls::Grid *table_MAC;
 
     void FormCreate();
 

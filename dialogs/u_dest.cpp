@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 Tf_destination *f_destination = nullptr;
 
@@ -33,7 +32,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
     station1->setObjectName(QStringLiteral("station1"));
     station1->setAccessibleName(QStringLiteral("Station"));
     station1->setGeometry(48, 0, 33, 33);
-    station1->setPicture(pictures::station(qApp->devicePixelRatio()));
+    station1->setPicture([] { return pictures::station(qApp->devicePixelRatio()); });
     edit1 = field(Panel, "edit1", 8, 34, 121, 21);
     edit1->setEnabled(false);
     edit1->setAccessibleName(QStringLiteral("Station qui reçoit la trame"));
@@ -50,7 +49,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
 void Tf_destination::FormCreate()
 {
     trame = controls::frameRow(Panel, "trame", 10, 64, controls::LLC_CAPTION);
-    controls::displayOnly(trame);
+    trame->setSelection(controls::Grid::Selection::None);
     trame->setEnabled(false);
 }
 
@@ -63,8 +62,8 @@ void Tf_destination::FormActivate()
     BitBtn1->setVisible(open);
     platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
     edit1->setText(global.station_table[0][c]);
-    controls::setCell(trame, 0, 0, global.station_table[1][global.dest_index]);
-    controls::setCell(trame, 1, 0, global.station_table[1][global.src_index]);
+    trame->setText(0, 0, global.station_table[1][global.dest_index]);
+    trame->setText(1, 0, global.station_table[1][global.src_index]);
 }
 
 void Tf_destination::BitBtn1Click()

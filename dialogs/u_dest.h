@@ -11,7 +11,10 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+namespace controls
+{
+class Grid;
+}
 
 class Tf_destination : public ElementDialog
 {
@@ -25,7 +28,7 @@ public:
     QCheckBox *copier;
     QPushButton *BitBtn1;
     QLabel *Label1;
-    QTableWidget *trame;
+    controls::Grid *trame;
 
     void FormCreate();
     void FormActivate() override;

@@ -25,8 +25,16 @@ const QString LED_HELP =
                    "Leds impaires : RX, leds paires : TX ; 1 et 2 : port 1, 3 et 4 : port 2, "
                    "5 et 6 : port 3, 7 et 8 : port 4.");
 
-// What a screen reader says of the panel: the LEDs lit on it, as painted (green or red), then
-// how to work it by keyboard.
+// What a screen reader says of the panel: the LEDs lit on it, then how to work it by keyboard.
+void describeLeds(PictureView *panel, const QStringList &lit)
+{
+    const QString state = lit.isEmpty()
+                              ? QStringLiteral("Toutes les leds sont éteintes")
+                              : QStringLiteral("Leds allumées : ") + lit.join(QStringLiteral(", "));
+    panel->setAccessibleDescription(state + QStringLiteral(".\n") + LED_HELP);
+}
+
+// The LEDs lit as painted (green or red).
 void describeLeds(PictureView *panel)
 {
     QStringList lit;
@@ -38,10 +46,7 @@ void describeLeds(PictureView *panel)
                        .arg(k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX"))
                        .arg((k + 1) / 2);
     }
-    const QString state = lit.isEmpty()
-                              ? QStringLiteral("Toutes les leds sont éteintes")
-                              : QStringLiteral("Leds allumées : ") + lit.join(QStringLiteral(", "));
-    panel->setAccessibleDescription(state + QStringLiteral(".\n") + LED_HELP);
+    describeLeds(panel, lit);
 }
 
 } // namespace
@@ -61,7 +66,7 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Panneau des leds du Hub %1").arg(ownHub));
     Image1->setGeometry(QRect(layout.image, QSize(417, 65)));
-    Image1->setPicture(pictures::ledPanel(qApp->devicePixelRatio()));
+    Image1->setPicture([] { return pictures::ledPanel(qApp->devicePixelRatio()); });
     // Keys 1..8 press LEDs 1..8 at the centre of their zones.
     QHash<int, QPoint> keys;
     for (int k = 1; k <= 8; ++k)
@@ -75,7 +80,7 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
                                layout.button.y(), 121, 33);
 
     QWidget::setTabOrder(Image1, BitBtn1);
-    describeLeds(Image1);
+    describeLeds(Image1, {}); // the panel is made with every LED dark
 
     connect(Image1, &PictureView::pressed, this,
             [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 Tf_Station_emettrice *f_Station_emettrice = nullptr;
 
@@ -28,7 +27,7 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
     station1->setObjectName(QStringLiteral("station1"));
     station1->setAccessibleName(QStringLiteral("Station"));
     station1->setGeometry(64, 16, 33, 33);
-    station1->setPicture(pictures::station(qApp->devicePixelRatio()));
+    station1->setPicture([] { return pictures::station(qApp->devicePixelRatio()); });
     edit1 = field(Panel, "edit1", 24, 56, 121, 21);
     BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 32, 136, 121, 33);
     Label2 = label(Panel, "Label2", QStringLiteral("Adresses connues ( en cache )"), 216, 5);
@@ -38,7 +37,7 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
     Label1 = label(Panel, "Label1",
                    QStringLiteral("Compléter la Trame à émettre  avec les adresses"), 24, 288);
     trame = frameRow(Panel, "trame", 10, 312, QStringLiteral("Couches supérieures"));
-    trame->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    trame->setSelection(controls::Grid::Selection::Range);
     edit1->setAccessibleName(QStringLiteral("Station émettrice"));
     // Reading order: the cache under its title at the top, then the left column, then the frame.
     QWidget::setTabOrder(table_MAC, edit1);
@@ -54,11 +53,11 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
 // The cache is a snapshot of the station table: it is never refilled.
 void Tf_Station_emettrice::FormCreate()
 {
-    controls::setColumnWidth(table_MAC, 0, table_MAC->width() - 106);
-    controls::setColumnWidth(table_MAC, 1, 98);
+    table_MAC->setColumnWidth(0, table_MAC->width() - 106);
+    table_MAC->setColumnWidth(1, 98);
     for (int c = 0; c <= 1; ++c)
         for (int r = 0; r < STATION_ROWS; ++r)
-            controls::setCell(table_MAC, c, r, global.station_table[c][r]);
+            table_MAC->setText(c, r, global.station_table[c][r]);
 }
 
 // Runs again when a refusal's message box closes: in phase 10 the frame starts over each time.
@@ -71,8 +70,8 @@ void Tf_Station_emettrice::FormActivate()
     Panel->setEnabled(true);
     platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
     edit1->setText(global.station_table[0][global.src_index]);
-    controls::setCell(trame, 1, 0, QString());
-    controls::setCell(trame, 0, 0, QString());
+    trame->setText(1, 0, QString());
+    trame->setText(0, 0, QString());
 }
 
 void Tf_Station_emettrice::BitBtn2Click()
@@ -84,13 +83,13 @@ void Tf_Station_emettrice::BitBtn2Click()
     }
     if (c < 0)
         return;
-    controls::setCell(trame, c, 0, controls::cell(table_MAC, 1, table_MAC->currentRow()));
+    trame->setText(c, 0, table_MAC->text(1, table_MAC->currentRow()));
 }
 
 void Tf_Station_emettrice::BitBtn1Click()
 {
-    if (controls::cell(trame, 0, 0) != controls::cell(table_MAC, 1, global.dest_index) ||
-        controls::cell(trame, 1, 0) != controls::cell(table_MAC, 1, global.src_index)) {
+    if (trame->text(0, 0) != table_MAC->text(1, global.dest_index) ||
+        trame->text(1, 0) != table_MAC->text(1, global.src_index)) {
         report_error(Refusal::WrongAddress);
         return;
     }

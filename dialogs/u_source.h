@@ -9,7 +9,10 @@ class PictureView;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+namespace controls
+{
+class Grid;
+}
 
 class Tf_Station_emettrice : public ElementDialog
 {
@@ -22,10 +25,10 @@ public:
     QLineEdit *edit1;
     QPushButton *BitBtn1;
     QLabel *Label2;
-    QTableWidget *table_MAC;
+    controls::Grid *table_MAC;
     QPushButton *BitBtn2;
     QLabel *Label1;
-    QTableWidget *trame;
+    controls::Grid *trame;
 
     void FormCreate();
     void FormActivate() override;

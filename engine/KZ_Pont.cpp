@@ -20,6 +20,7 @@ KZ_Pont::KZ_Pont()
     QApplication::setApplicationName(QStringLiteral("KZ Pont"));
     QApplication::setWindowIcon(pictures::programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    controls::installProgramStyle();
     controls::installProgramFont();
 
     global = Global();

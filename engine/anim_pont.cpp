@@ -31,7 +31,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 
 TPrincipale *Principale = nullptr;
 
@@ -136,7 +135,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
                                   "\"protocole\" Netbeui "),
                    168, 264);
     trame_gauche = frameRow(client, "trame_gauche", 112, 296, LLC_CAPTION);
-    displayOnly(trame_gauche);
+    trame_gauche->setSelection(Grid::Selection::None);
     trame_gauche->hide();
 
     resultat = label(client, "resultat", QString(), 40, 352, 521, 33);
@@ -363,8 +362,8 @@ void TPrincipale::station_clicked()
         f_Station_emettrice->Label1->setVisible(true);
         f_Station_emettrice->showForWork();
         if (global.phase == PHASE_SENT) {
-            controls::setCell(trame_gauche, 0, 0, global.station_table[1][d]);
-            controls::setCell(trame_gauche, 1, 0, global.station_table[1][s]);
+            trame_gauche->setText(0, 0, global.station_table[1][d]);
+            trame_gauche->setText(1, 0, global.station_table[1][s]);
             trame_gauche->show();
             f_avance->_emetteur->setChecked(true);
             drawWire(Image1, geometry::cableOfPort(hubOfStation(c), portOfStation(c)), Wire::ToHub,

@@ -9,7 +9,10 @@ class PictureView;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+namespace controls
+{
+class Grid;
+}
 
 class TPrincipale : public QMainWindow
 {
@@ -28,7 +31,7 @@ public:
     QLabel *Label3;
     PictureView *Image1;
     QLabel *Label4;
-    QTableWidget *trame_gauche;
+    controls::Grid *trame_gauche;
     QLabel *resultat;
 
     void FormCreate();

@@ -19,6 +19,10 @@ QImage bridge(qreal dpr = 1.0);
 QImage station(qreal dpr = 1.0);
 // The green check mark of the completion buttons, with its greyed twin for the disabled state.
 QIcon checkGlyph();
+// Makes the face of the artwork's texts available (Tahoma, from its file when the system does not
+// index it). Font files are best loaded before any text is measured: each one loaded later makes
+// Qt drop every font it has already set up. Idempotent.
+void loadTextFace();
 // The program's icon: a red suspension bridge over water.
 QIcon programIcon();
 QImage programIconImage(int size);

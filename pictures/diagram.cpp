@@ -44,14 +44,10 @@ struct Text {
 // sans-serif. Full hinting keeps the small sizes crisp at dpr 1.
 QFont textFont()
 {
-    static const QStringList families = [] {
-        if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")))
-            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-        return QStringList{QStringLiteral("Tahoma"), QStringLiteral("Nimbus Sans"),
-                           QStringLiteral("DejaVu Sans")};
-    }();
+    loadTextFace();
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -153,6 +149,16 @@ void drawComputer(QPainter &painter, QPoint at)
 }
 
 } // namespace
+
+void loadTextFace()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+}
 
 QImage diagram(qreal dpr)
 {

@@ -14,6 +14,7 @@
 #include "engine/u_avance.h"
 #include "support/fixture.h"
 #include "support/student.h"
+#include "widgets/grid.h"
 
 #include <QApplication>
 #include <QDir>

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -49,9 +48,8 @@ void newExercise(int src, int dest)
 
 void selectFrameCell(Tf_pont *dialog, int column)
 {
-    QTableWidget *row = dialog->trame;
-    QTest::mouseClick(row->viewport(), Qt::LeftButton, {},
-                      row->visualItemRect(row->item(0, column)).center());
+    controls::Grid *row = dialog->trame;
+    QTest::mouseClick(row, Qt::LeftButton, {}, row->cellRect(column, 0).center());
 }
 
 void press(QPushButton *button)
@@ -64,13 +62,13 @@ void pick(QRadioButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
 }
 
-QString address(QTableWidget *table, int row)
+QString address(controls::Grid *table, int row)
 {
-    return controls::cell(table, 0, row);
+    return table->text(0, row);
 }
-QString ttl(QTableWidget *table, int row)
+QString ttl(controls::Grid *table, int row)
 {
-    return controls::cell(table, 1, row);
+    return table->text(1, row);
 }
 
 } // namespace
@@ -187,9 +185,9 @@ void TestBridgeDialog::tablesStartWithHeadersOnly()
     QVERIFY(dialog->Termine->isDefault());
     QCOMPARE(dialog->Label3->text(),
              QStringLiteral("1 ) à l'aide de champs de la trame ( à choisir )"));
-    for (QTableWidget *table : {dialog->table_gauche, dialog->table_droite}) {
-        QCOMPARE(table->visualItemRect(table->item(0, 0)).size(), QSize(98, 20));
-        QCOMPARE(table->visualItemRect(table->item(0, 1)).size(), QSize(58, 20));
+    for (controls::Grid *table : {dialog->table_gauche, dialog->table_droite}) {
+        QCOMPARE(table->cellRect(0, 0).size(), QSize(98, 20));
+        QCOMPARE(table->cellRect(1, 0).size(), QSize(58, 20));
         QCOMPARE(address(table, 0), QStringLiteral("adresses MAC"));
         QCOMPARE(ttl(table, 0), QStringLiteral("TTL"));
         for (int row = 1; row <= 4; ++row) {
@@ -205,16 +203,16 @@ void TestBridgeDialog::activationFillsTheFrame()
 {
     setUpGlobal(4, DEST_MULTICAST);
     dialog->show();
-    QCOMPARE(controls::cell(dialog->trame, 0, 0), QStringLiteral("03-00-00-00-00-01"));
-    QCOMPARE(controls::cell(dialog->trame, 1, 0), QStringLiteral("00-00-48-24-E5-9A"));
-    QCOMPARE(controls::cell(dialog->trame, 2, 0), QString());
-    QCOMPARE(controls::cell(dialog->trame, 3, 0), QStringLiteral(" Couches LLC et supérieures"));
-    QCOMPARE(controls::cell(dialog->trame, 4, 0), QStringLiteral("FCS"));
+    QCOMPARE(dialog->trame->text(0, 0), QStringLiteral("03-00-00-00-00-01"));
+    QCOMPARE(dialog->trame->text(1, 0), QStringLiteral("00-00-48-24-E5-9A"));
+    QCOMPARE(dialog->trame->text(2, 0), QString());
+    QCOMPARE(dialog->trame->text(3, 0), QStringLiteral(" Couches LLC et supérieures"));
+    QCOMPARE(dialog->trame->text(4, 0), QStringLiteral("FCS"));
     dialog->close();
     newExercise(1, DEST_BROADCAST);
     dialog->show();
-    QCOMPARE(controls::cell(dialog->trame, 0, 0), QStringLiteral("FF-FF-FF-FF-FF-FF"));
-    QCOMPARE(controls::cell(dialog->trame, 1, 0), M1);
+    QCOMPARE(dialog->trame->text(0, 0), QStringLiteral("FF-FF-FF-FF-FF-FF"));
+    QCOMPARE(dialog->trame->text(1, 0), M1);
 }
 
 void TestBridgeDialog::overviewExampleThroughModalShowing()
@@ -286,7 +284,7 @@ void TestBridgeDialog::clearEmptiesBothPendingRows()
     press(dialog->majgauche);
     press(dialog->MAJdroite);
     press(dialog->BitBtn1);
-    for (QTableWidget *table : {dialog->table_gauche, dialog->table_droite}) {
+    for (controls::Grid *table : {dialog->table_gauche, dialog->table_droite}) {
         QVERIFY(address(table, 4).isEmpty());
         QVERIFY(ttl(table, 4).isEmpty());
         QCOMPARE(address(table, 0), QStringLiteral("adresses MAC"));

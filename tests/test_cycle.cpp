@@ -8,6 +8,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "support/fixture.h"
+#include "widgets/grid.h"
 #include "widgets/picture_view.h"
 
 #include <QAccessible>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QtTest>
 
 using platform::BoxKind;

@@ -10,12 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
-
-using controls::cell;
 
 class TestDest : public QObject
 {
@@ -143,11 +140,11 @@ void TestDest::showsTheClickedStationAndTheFrame()
     showActive();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Réception de la trame"));
     QCOMPARE(dialog->edit1->text(), label);
-    QCOMPARE(cell(dialog->trame, 0, 0), cell0);
-    QCOMPARE(cell(dialog->trame, 1, 0), cell1);
-    QCOMPARE(cell(dialog->trame, 2, 0), QString());
-    QCOMPARE(cell(dialog->trame, 3, 0), QStringLiteral(" Couches LLC et supérieures"));
-    QCOMPARE(cell(dialog->trame, 4, 0), QStringLiteral("FCS"));
+    QCOMPARE(dialog->trame->text(0, 0), cell0);
+    QCOMPARE(dialog->trame->text(1, 0), cell1);
+    QCOMPARE(dialog->trame->text(2, 0), QString());
+    QCOMPARE(dialog->trame->text(3, 0), QStringLiteral(" Couches LLC et supérieures"));
+    QCOMPARE(dialog->trame->text(4, 0), QStringLiteral("FCS"));
     QVERIFY(!dialog->trame->isEnabled());
     QVERIFY(!dialog->edit1->isEnabled());
 }

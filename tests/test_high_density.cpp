@@ -15,9 +15,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QSet>
+#include <QToolButton>
 #include <QtTest>
 
 #include <cmath>
@@ -53,6 +56,7 @@ private slots:
     void pressOnAnyDevicePixelOfABlock_data();
     void pressOnAnyDevicePixelOfABlock();
     void fractionalRatioShownPixelForPixel();
+    void menuOverflowButtonShowsTheStylesPicture();
 };
 
 void TestHighDensity::picturesAreMadeAtTheScreensRatio()
@@ -205,6 +209,36 @@ void TestHighDensity::fractionalRatioShownPixelForPixel()
         }
     }
     QVERIFY(drawn > 144 * 2);
+}
+
+// The overflow button of a menu bar too narrow for its items draws its picture only when shown: the
+// picture is then the style's own, at the screen's density.
+void TestHighDensity::menuOverflowButtonShowsTheStylesPicture()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    QMenuBar bar;
+    for (int i = 1; i <= 9; ++i)
+        bar.addAction(QStringLiteral("Menu %1").arg(i));
+    bar.resize(150, 30);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    auto *more = bar.findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(more && more->isVisible());
+    const auto *style = qobject_cast<const QProxyStyle *>(more->style());
+    QVERIFY(style);
+    const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    for (const QSize size : {QSize(8, 5), QSize(16, 10), more->iconSize()})
+        QCOMPARE(more->icon().pixmap(size, 2.0).toImage(), own.pixmap(size, 2.0).toImage());
+    const auto painted = [](const QIcon &icon) {
+        QImage image(QSize(16, 10) * 2, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(2.0);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        icon.paint(&painter, QRect(0, 0, 16, 10));
+        return image;
+    };
+    QCOMPARE(painted(more->icon()), painted(own));
 }
 
 int main(int argc, char *argv[])

@@ -28,7 +28,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QtTest>
 
 namespace
@@ -75,7 +74,7 @@ bool choose(QRadioButton *target)
 }
 
 // Moves the focused grid's current cell to `row` with the arrow keys.
-void arrowToRow(QTableWidget *grid, int row)
+void arrowToRow(controls::Grid *grid, int row)
 {
     while (grid->currentRow() < row)
         press(Qt::Key_Down);
@@ -83,7 +82,7 @@ void arrowToRow(QTableWidget *grid, int row)
         press(Qt::Key_Up);
 }
 
-void arrowToColumn(QTableWidget *grid, int column)
+void arrowToColumn(controls::Grid *grid, int column)
 {
     while (grid->currentColumn() < column)
         press(Qt::Key_Right);
@@ -221,7 +220,7 @@ bool isControl(QWidget *w)
     if (auto *box = qobject_cast<QGroupBox *>(w))
         return box->title().isEmpty() ? !box->children().isEmpty() : true;
     return qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) ||
-           qobject_cast<QAbstractItemView *>(w) || qobject_cast<PictureView *>(w) ||
+           qobject_cast<controls::Grid *>(w) || qobject_cast<PictureView *>(w) ||
            qobject_cast<QMenuBar *>(w);
 }
 

@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QtTest>
 
 #include <random>
@@ -142,17 +141,16 @@ private:
     void poke(QWidget *window)
     {
         const QList<QAbstractButton *> buttons = visibleEnabled<QAbstractButton>(window);
-        const QList<QTableWidget *> grids = visibleEnabled<QTableWidget>(window);
+        const QList<controls::Grid *> grids = visibleEnabled<controls::Grid>(window);
         const QList<PictureView *> pictures = visibleEnabled<PictureView>(window);
         const int roll = pick(100);
         if (roll < 45 && !buttons.isEmpty()) {
             student::clickButton(buttons[pick(buttons.size())]);
         } else if (roll < 75 && !grids.isEmpty()) {
-            QTableWidget *g = grids[pick(grids.size())];
+            controls::Grid *g = grids[pick(grids.size())];
             if (chance(60)) {
-                QTableWidgetItem *item = g->item(pick(g->rowCount()), pick(g->columnCount()));
-                QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                                  g->visualItemRect(item).center());
+                const QRect cell = g->cellRect(pick(g->columnCount()), pick(g->rowCount()));
+                QTest::mouseClick(g, Qt::LeftButton, {}, cell.center());
             } else {
                 const Qt::Key keys[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
                                         Qt::Key_Home, Qt::Key_End,  Qt::Key_Tab};
@@ -209,9 +207,9 @@ private:
         warningsSeen = warnings;
         if (global.copied[global.src_index])
             fail(QStringLiteral("the sender copied its own frame"));
-        for (QTableWidget *table : {f_pont->table_gauche, f_pont->table_droite}) {
+        for (controls::Grid *table : {f_pont->table_gauche, f_pont->table_droite}) {
             for (int row = 1; row <= 4; ++row) {
-                const QString ttl = controls::cell(table, 1, row);
+                const QString ttl = table->text(1, row);
                 bool ok = true;
                 const int value = ttl.toInt(&ok);
                 if (!ttl.isEmpty() && (!ok || value < 0 || value > 255))

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,11 +66,11 @@ private:
     QString previous;
 };
 
-QStringList column(const QTableWidget *grid, int c)
+QStringList column(const controls::Grid *grid, int c)
 {
     QStringList texts;
     for (int row = 0; row < grid->rowCount(); ++row)
-        texts << controls::cell(grid, c, row);
+        texts << grid->text(c, row);
     return texts;
 }
 
@@ -146,26 +145,33 @@ void TestReferenceWindows::macWindowFrameAndGrid()
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QCOMPARE(window->pos(), QPoint(246, 295));
 
-    QTableWidget *grid = window->table_MAC;
+    controls::Grid *grid = window->table_MAC;
     QCOMPARE(grid->objectName(), QStringLiteral("table_MAC"));
-    QCOMPARE(window->findChild<QTableWidget *>(QStringLiteral("table_MAC")), grid);
+    QCOMPARE(window->findChild<controls::Grid *>(QStringLiteral("table_MAC")), grid);
     QCOMPARE(grid->geometry(), QRect(0, 0, 191, 238));
     QCOMPARE(grid->columnCount(), 2);
     QCOMPARE(grid->rowCount(), 11);
     // Cells have their own sizes, grid lines and a 2-pixel border on top: the cells and their lines
     // fill the grid but for 2 pixels across and 3 down, without scrolling.
     for (int row = 0; row < 11; ++row) {
-        QCOMPARE(grid->visualItemRect(grid->item(row, 0)).size(), QSize(85, 20));
-        QCOMPARE(grid->visualItemRect(grid->item(row, 1)).size(), QSize(98, 20));
+        QCOMPARE(grid->cellRect(0, row).size(), QSize(85, 20));
+        QCOMPARE(grid->cellRect(1, row).size(), QSize(98, 20));
     }
-    const QRect last = grid->visualItemRect(grid->item(10, 1)).translated(grid->viewport()->pos());
+    const QRect last = grid->cellRect(1, 10);
     QCOMPARE(grid->width() - (last.right() + 1 + 1 + 2), 2);
     QCOMPARE(grid->height() - (last.bottom() + 1 + 1 + 2), 3);
     // Headers cannot be chosen; address cells can, but not edited.
-    QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEnabled));
-    QVERIFY(!(grid->item(5, 0)->flags() & Qt::ItemIsEnabled));
-    QVERIFY(grid->item(5, 1)->flags() & Qt::ItemIsSelectable);
-    QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    const auto current = [grid] { return QPoint(grid->currentColumn(), grid->currentRow()); };
+    QCOMPARE(current(), QPoint(1, 1));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(1, 0).center());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(0, 5).center());
+    QCOMPARE(current(), QPoint(1, 1));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(1, 5).center());
+    QCOMPARE(current(), QPoint(1, 5));
+    QTest::keyClicks(grid, QStringLiteral("ab"));
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QCOMPARE(column(grid, 1), DEFAULT_MACS);
     delete main;
 }
 

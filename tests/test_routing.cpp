@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QtTest>
 
 using namespace student;
@@ -133,8 +132,8 @@ void TestRouting::roadFromStation2ToStation5()
     clickDiagram(stationPoint(2));
     QCOMPARE(global.phase, PHASE_SENT);
     QVERIFY(Principale->trame_gauche->isVisible());
-    QCOMPARE(controls::cell(Principale->trame_gauche, 0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
-    QCOMPARE(controls::cell(Principale->trame_gauche, 1, 0), QStringLiteral("00-C0-B0-08-31-A4"));
+    QCOMPARE(Principale->trame_gauche->text(0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
+    QCOMPARE(Principale->trame_gauche->text(1, 0), QStringLiteral("00-C0-B0-08-31-A4"));
     QVERIFY(f_avance->_emetteur->isChecked());
     QCOMPARE(firstLine(2), RED);
     // Drawn up to, not including, its end point (86, 100).

@@ -178,6 +178,15 @@ void TestSettings::text_data()
                                           << "parametres"
                                           << "questions"
                                           << "C:\\exos\\élève €’";
+    QTest::newRow("Windows-1252 from 0x80 to 0x9F")
+        << QByteArray("[parametres]\r\nquestions=") +
+               QByteArray::fromHex("808182838485868788898a8b"
+                                   "8c8d8e8f9091929394959697"
+                                   "98999a9b9c9d9e9f") +
+               "\r\n"
+        << "parametres"
+        << "questions"
+        << QString::fromUtf16(u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ");
     QTest::newRow("UTF-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBF[parametres]\r\nquestions=\xC3\xA9t\xC3\xA9\r\n") << "parametres"
         << "questions"

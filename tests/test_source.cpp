@@ -10,12 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
-
-using controls::cell;
 
 class TestSource : public QObject
 {
@@ -36,7 +33,7 @@ private slots:
     void reviewShowingChangesNothing();
 
 private:
-    void click(QTableWidget *table, int column, int row);
+    void click(controls::Grid *table, int column, int row);
     // Copies the MAC of cache row `row` into frame cell `column` as the student does.
     void copy(int row, int column);
     void showActive();
@@ -65,10 +62,9 @@ void TestSource::cleanup()
     fake.reset();
 }
 
-void TestSource::click(QTableWidget *table, int column, int row)
+void TestSource::click(controls::Grid *table, int column, int row)
 {
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualItemRect(table->item(row, column)).center());
+    QTest::mouseClick(table, Qt::LeftButton, {}, table->cellRect(column, row).center());
 }
 
 void TestSource::copy(int row, int column)
@@ -88,30 +84,30 @@ void TestSource::cacheIsASnapshotOfTheStationTable()
 {
     for (int c = 0; c <= 1; ++c)
         for (int r = 0; r < STATION_ROWS; ++r)
-            QCOMPARE(cell(dialog->table_MAC, c, r), global.station_table[c][r]);
-    QCOMPARE(dialog->table_MAC->visualItemRect(dialog->table_MAC->item(1, 0)).width(), 93);
-    QCOMPARE(dialog->table_MAC->visualItemRect(dialog->table_MAC->item(1, 1)).width(), 98);
+            QCOMPARE(dialog->table_MAC->text(c, r), global.station_table[c][r]);
+    QCOMPARE(dialog->table_MAC->cellRect(0, 1).width(), 93);
+    QCOMPARE(dialog->table_MAC->cellRect(1, 1).width(), 98);
     QCOMPARE(dialog->table_MAC->currentRow(), 1);
 
     // Start-up fills the table only once: later changes do not reach the cache.
     global.station_table[1][5] = QStringLiteral("changed");
     showActive();
-    QCOMPARE(cell(dialog->table_MAC, 1, 5), QStringLiteral("00-AA-00-95-A0-5D"));
+    QCOMPARE(dialog->table_MAC->text(1, 5), QStringLiteral("00-AA-00-95-A0-5D"));
 }
 
 void TestSource::workingActivationPlacesTheDialogAndStartsTheFrameOver()
 {
-    controls::setCell(dialog->trame, 0, 0, QStringLiteral("old destination"));
-    controls::setCell(dialog->trame, 1, 0, QStringLiteral("old source"));
+    dialog->trame->setText(0, 0, QStringLiteral("old destination"));
+    dialog->trame->setText(1, 0, QStringLiteral("old source"));
     showActive();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Station émettrice"));
     QCOMPARE(dialog->pos(), QPoint(130, 140));
     QVERIFY(dialog->Panel->isEnabled());
     QCOMPARE(dialog->edit1->text(), QStringLiteral("Machine 2"));
-    QCOMPARE(cell(dialog->trame, 0, 0), QString());
-    QCOMPARE(cell(dialog->trame, 1, 0), QString());
-    QCOMPARE(cell(dialog->trame, 3, 0), QStringLiteral("Couches supérieures"));
-    QCOMPARE(cell(dialog->trame, 4, 0), QStringLiteral("FCS"));
+    QCOMPARE(dialog->trame->text(0, 0), QString());
+    QCOMPARE(dialog->trame->text(1, 0), QString());
+    QCOMPARE(dialog->trame->text(3, 0), QStringLiteral("Couches supérieures"));
+    QCOMPARE(dialog->trame->text(4, 0), QStringLiteral("FCS"));
 }
 
 void TestSource::frameCheck_data()
@@ -174,17 +170,17 @@ void TestSource::copyIntoANonAddressCellIsRefused()
     QFETCH(int, column);
     showActive();
     copy(5, 0);
-    QCOMPARE(cell(dialog->trame, 0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
+    QCOMPARE(dialog->trame->text(0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
     copy(2, column);
 
     QCOMPARE(fake->texts(),
              QStringList{QStringLiteral("Ce champ ne doit pas contenir d'adresse MAC")});
     QCOMPARE(int(global.error_count), 1);
-    QCOMPARE(cell(dialog->trame, 2, 0), QString());
-    QCOMPARE(cell(dialog->trame, 3, 0), QStringLiteral("Couches supérieures"));
-    QCOMPARE(cell(dialog->trame, 4, 0), QStringLiteral("FCS"));
+    QCOMPARE(dialog->trame->text(2, 0), QString());
+    QCOMPARE(dialog->trame->text(3, 0), QStringLiteral("Couches supérieures"));
+    QCOMPARE(dialog->trame->text(4, 0), QStringLiteral("FCS"));
     // The dialog is active again once the box has closed, and that starts the frame over.
-    QCOMPARE(cell(dialog->trame, 0, 0), QString());
+    QCOMPARE(dialog->trame->text(0, 0), QString());
     QVERIFY(dialog->isVisible());
     QCOMPARE(int(global.phase), int(PHASE_NEW));
 }
@@ -194,8 +190,8 @@ void TestSource::copyingTwiceKeepsTheSecondAddress()
     showActive();
     copy(3, 0);
     copy(5, 0);
-    QCOMPARE(cell(dialog->trame, 0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
-    QCOMPARE(cell(dialog->trame, 1, 0), QString());
+    QCOMPARE(dialog->trame->text(0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
+    QCOMPARE(dialog->trame->text(1, 0), QString());
     QVERIFY(fake->boxes.isEmpty());
 }
 
@@ -207,7 +203,7 @@ void TestSource::refusedFrameStartsOverInTheModalShowing()
         copy(2, 0);
         copy(5, 1);
         QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
-        afterRefusal = QStringList{cell(dialog->trame, 0, 0), cell(dialog->trame, 1, 0)};
+        afterRefusal = QStringList{dialog->trame->text(0, 0), dialog->trame->text(1, 0)};
         openAfterRefusal = dialog->isVisible();
         copy(5, 0);
         copy(2, 1);
@@ -255,11 +251,11 @@ void TestSource::reviewShowingChangesNothing()
     QVERIFY(!dialog->Panel->isEnabled());
     QCOMPARE(dialog->pos(), QPoint(130, 140));
     QCOMPARE(dialog->edit1->text(), QStringLiteral("Machine 2"));
-    QCOMPARE(cell(dialog->trame, 0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
-    QCOMPARE(cell(dialog->trame, 1, 0), QStringLiteral("00-C0-B0-08-31-A4"));
+    QCOMPARE(dialog->trame->text(0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
+    QCOMPARE(dialog->trame->text(1, 0), QStringLiteral("00-C0-B0-08-31-A4"));
     // Read-only: the copy button cannot be used.
     copy(7, 0);
-    QCOMPARE(cell(dialog->trame, 0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
+    QCOMPARE(dialog->trame->text(0, 0), QStringLiteral("00-AA-00-95-A0-5D"));
 }
 
 QTEST_MAIN(TestSource)

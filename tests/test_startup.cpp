@@ -12,8 +12,8 @@
 #include "engine/u_avance.h"
 #include "platform/desktop.h"
 #include "support/fixture.h"
+#include "widgets/grid.h"
 
-#include <QTableWidget>
 #include <QtTest>
 
 using platform::BoxKind;
@@ -200,11 +200,11 @@ void TestStartup::macWindowShowsTheStationTable()
         defaultSettings("questions=.\r\n").replace("Machine4=00-00-48-24-E5-9A", "Machine4=12-34"),
         "1 4\r\n");
     QVERIFY(program.started());
-    QTableWidget *grid = AdressesMAC->table_MAC;
+    controls::Grid *grid = AdressesMAC->table_MAC;
     for (int row = 0; row < STATION_ROWS; ++row)
         for (int column = 0; column < 2; ++column)
-            QCOMPARE(grid->item(row, column)->text(), global.station_table[column][row]);
-    QCOMPARE(grid->item(4, 1)->text(), QStringLiteral("12-34"));
+            QCOMPARE(grid->text(column, row), global.station_table[column][row]);
+    QCOMPARE(grid->text(1, 4), QStringLiteral("12-34"));
     AdressesMAC->close();
     QVERIFY(AdressesMAC->isVisible());
 }

@@ -1,8 +1,8 @@
 // Every text of the nine windows and of the message boxes fits its control at this run's scale
 // (registered at 1, 1.5 and 2): across, measured with the control's own font in the room its
-// style (for grid cells, the grid's delegate) leaves; down, by its ink. Each control is tried with
-// its own text and the longest ones it can be given. Bold texts get a bold face; a disabled frame
-// row draws in the text colour.
+// style (for grid cells, the grid's cell margin) leaves; down, by its ink. Each control is tried
+// with its own text and the longest ones it can be given. Bold texts get a bold face; a disabled
+// frame row draws in the text colour.
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
@@ -15,14 +15,13 @@
 #include "support/fixture.h"
 #include "widgets/controls.h"
 
-#include <QAbstractItemDelegate>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QStyleOption>
 #include <QtTest>
 
 namespace
@@ -45,20 +44,20 @@ const QHash<QString, QStringList> LONGEST = {
     {"label_erreurs", {"Cumul erreurs = 65535"}},
     {"resultat", {"TOUS LES EXERCICES ONT ETE TRAITES en 23:59:59"}}};
 
+// A grid's cell, by column and row; none for other controls.
+struct Cell {
+    int column = -1, row = -1;
+};
+
 // Puts `text` into control `w` (into `cell` of a grid); returns the size it needs there and the
 // room there is.
-std::pair<QSize, QSize> measure(QWidget *w, const QString &text, QTableWidgetItem *cell)
+std::pair<QSize, QSize> measure(QWidget *w, const QString &text, Cell cell)
 {
     const QFontMetrics metrics(w->font());
     const QSize ink(metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).height());
-    if (auto *grid = qobject_cast<QTableWidget *>(w)) {
-        cell->setText(text);
-        QStyleOptionViewItem option;
-        option.initFrom(grid);
-        option.font = grid->font();
-        const QModelIndex index = grid->model()->index(cell->row(), cell->column());
-        return {grid->itemDelegateForIndex(index)->sizeHint(option, index),
-                grid->visualItemRect(cell).size()};
+    if (auto *grid = qobject_cast<controls::Grid *>(w)) {
+        grid->setText(cell.column, cell.row, text);
+        return {grid->textSize(text), grid->cellRect(cell.column, cell.row).size()};
     }
     if (auto *label = qobject_cast<QLabel *>(w)) {
         if (label->text() != text) // a picture's label keeps its picture
@@ -93,19 +92,19 @@ void checkWindow(QWidget *window, QStringList &failures)
             continue;
         if (w->font().bold() && !QFontInfo(w->font()).styleName().contains("Bold"))
             failures << w->objectName() + " is not bold";
-        QList<std::pair<QTableWidgetItem *, QString>> texts; // each cell or the control's own
-        if (auto *grid = qobject_cast<QTableWidget *>(w)) {
+        QList<std::pair<Cell, QString>> texts; // each cell or the control's own
+        if (auto *grid = qobject_cast<controls::Grid *>(w)) {
             for (int row = 0; row < grid->rowCount(); ++row)
                 for (int column = 0; column < grid->columnCount(); ++column)
-                    texts.append({grid->item(row, column), grid->item(row, column)->text()});
+                    texts.append({{column, row}, grid->text(column, row)});
         } else if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)) {
-            texts.append({nullptr, w->property("text").toString()});
+            texts.append({Cell(), w->property("text").toString()});
         } else if (qobject_cast<QGroupBox *>(w)) {
-            texts.append({nullptr, w->property("title").toString()});
+            texts.append({Cell(), w->property("title").toString()});
         }
         for (const auto &[cell, own] : texts) {
             const QString key =
-                w->objectName() + (cell ? '/' + QString::number(cell->column()) : "");
+                w->objectName() + (cell.column >= 0 ? '/' + QString::number(cell.column) : "");
             for (const QString &text : QStringList(own) + LONGEST.value(key)) {
                 const auto [need, room] = measure(w, text, cell);
                 if (!text.isEmpty() &&
@@ -151,12 +150,12 @@ void TestTextsFit::everyTextFitsItsControl()
     QVERIFY(failures.isEmpty());
 
     // The receiving station's frame row, disabled, draws its address in the text colour.
-    QTableWidget *row = f_destination->trame;
+    controls::Grid *row = f_destination->trame;
     QVERIFY(!row->isEnabled());
-    controls::setCell(row, 0, 0, MACS[4]);
+    row->setText(0, 0, MACS[4]);
     const QColor text = row->palette().color(QPalette::Active, QPalette::Text);
     QVERIFY(text != row->palette().color(QPalette::Disabled, QPalette::Text));
-    const QRect cell = row->visualItemRect(row->item(0, 0)).translated(row->viewport()->pos());
+    const QRect cell = row->cellRect(0, 0);
     const QImage shown = row->grab(cell).toImage().convertToFormat(QImage::Format_RGB32);
     int inText = 0;
     for (int y = 0; y < shown.height(); ++y)

@@ -12,7 +12,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "support/fixture.h"
-#include "widgets/controls.h"
+#include "widgets/grid.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -310,11 +310,11 @@ void TestWindowManager::activationRunsOnlyOnReturnFromTheProgram()
     other.startCommand(QStringLiteral("xmessage -name autre -geometry +900+700 Autre"));
     const QString otherWindow = x("xdotool search --sync --classname autre").section('\n', 0, 0);
     // The sending station's activation empties the frame's address cells.
-    const auto cell = [] { return controls::cell(f_Station_emettrice->trame, 0, 0); };
+    const auto cell = [] { return f_Station_emettrice->trame->text(0, 0); };
     const QString address = QStringLiteral("00-AA-00-95-A0-5D");
     const auto worked = whenShown(f_Station_emettrice, [&](QWidget *dialog) {
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
-        controls::setCell(f_Station_emettrice->trame, 0, 0, address);
+        f_Station_emettrice->trame->setText(0, 0, address);
         x("xdotool windowactivate --sync " + otherWindow);
         QTRY_COMPARE(QApplication::activeWindow(), nullptr);
         x("xdotool windowactivate --sync " + id(dialog));

@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontDatabase>
-#include <QHeaderView>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
 
 namespace controls
 {
@@ -41,30 +39,106 @@ void installProgramFont()
     if (done)
         return;
     done = true;
+    // The artwork's face first: every font file is loaded before any text is measured.
+    pictures::loadTextFace();
     // The layouts were drawn for MS Sans Serif 8 pt. Its free replacement only has bitmaps,
     // which a high-density screen would draw tiny: there the scalable Tahoma of the same
     // family of designs takes its place.
-    const QString wine = QStringLiteral("/usr/share/wine/fonts/");
     const QString family = QStringLiteral("MS Sans Serif");
+    const QString tahoma = QStringLiteral("Tahoma");
     const bool dense = qApp->devicePixelRatio() > 1.0;
     QString chosen;
     if (!dense && QFontDatabase::families().contains(family))
         chosen = family;
     if (chosen.isEmpty() && !dense)
-        chosen = loadFontFile(wine + QStringLiteral("ms_sans_serif.ttf"));
-    if (chosen.isEmpty())
-        chosen = loadFontFile(wine + QStringLiteral("tahoma.ttf"));
+        chosen = loadFontFile(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+    if (chosen.isEmpty() && QFontDatabase::families().contains(tahoma))
+        chosen = tahoma;
     QFont font = QApplication::font();
     if (!chosen.isEmpty()) {
         font.setFamily(chosen);
     } else {
-        font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies({tahoma, QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                          QStringLiteral("DejaVu Sans")});
         font.setStyleHint(QFont::SansSerif);
     }
     // 8 points on the 96-dpi screens the layouts were drawn for; Tahoma is a little wider.
     font.setPixelSize(dense ? 10 : 11);
     QApplication::setFont(font);
+}
+
+namespace
+{
+// A style's icon made when it is first drawn or measured.
+class LaterIcon : public QIconEngine
+{
+public:
+    LaterIcon(const QStyle *style, QStyle::StandardPixmap which) : style(style), which(which) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QPaintDevice *device = painter->device();
+        const qreal ratio = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, icon().pixmap(rect.size(), ratio, mode, state));
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new LaterIcon(style, which); }
+    bool isNull() override { return false; }
+    void virtual_hook(int id, void *data) override
+    {
+        if (id == ScaledPixmapHook) {
+            // Asked in device pixels; the icon answers for a size in its own pixels.
+            auto *arg = static_cast<ScaledPixmapArgument *>(data);
+            arg->pixmap = icon().pixmap(arg->size / arg->scale, arg->scale, arg->mode, arg->state);
+        } else if (id == IsNullHook) {
+            *static_cast<bool *>(data) = false;
+        } else {
+            QIconEngine::virtual_hook(id, data);
+        }
+    }
+
+private:
+    const QIcon &icon()
+    {
+        if (made.isNull() && style)
+            made = style->standardIcon(which);
+        return made;
+    }
+    const QPointer<const QStyle> style;
+    const QStyle::StandardPixmap which;
+    QIcon made;
+};
+
+// The platform's style, but for the overflow button of menu bars, which shows only when a menu
+// bar is too narrow for its items: its picture, read from image files through Qt's image format
+// plugins, is made when the button is first drawn.
+class ProgramStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton)
+            return QIcon(new LaterIcon(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+} // namespace
+
+void installProgramStyle()
+{
+    QApplication::setStyle(new ProgramStyle);
 }
 
 void setBold(QWidget *widget, int pixelSize)
@@ -226,127 +300,24 @@ QLineEdit *field(QWidget *parent, const char *name, int x, int y, int w, int h)
     return f;
 }
 
-namespace
+Grid *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y, int w,
+           int h, int columns, int rows, int fixedColumns, int fixedRows, int rowHeight)
 {
-// Draws every cell of the program's grids: the style's background, selection and focus, then
-// the text, CELL_TEXT_MARGIN from the cell's left edge and cut at its right edge. A disabled grid
-// (shown for reading) draws as an enabled one, so that its texts stay readable.
-class CellDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem cell = option;
-        initStyleOption(&cell, index);
-        cell.state |= QStyle::State_Enabled;
-        const QString text = cell.text;
-        cell.text.clear();
-        const QStyle *style = cell.widget ? cell.widget->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
-
-        const QPalette::ColorGroup group =
-            cell.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
-        const QPalette::ColorRole role =
-            cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
-        painter->save();
-        painter->setClipRect(cell.rect);
-        painter->setFont(cell.font);
-        painter->setPen(cell.palette.color(group, role));
-        painter->drawText(cell.rect.adjusted(CELL_TEXT_MARGIN, 0, 0, 0),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-        painter->restore();
-    }
-
-    // The room the text needs: its margin and its advance across, one line down.
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem cell = option;
-        initStyleOption(&cell, index);
-        const QFontMetrics metrics(cell.font);
-        return QSize(CELL_TEXT_MARGIN + metrics.horizontalAdvance(cell.text), metrics.height());
-    }
-};
-} // namespace
-
-QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
-                   int w, int h, int columns, int rows, int fixedColumns, int fixedRows,
-                   int rowHeight)
-{
-    auto *g = named(new QTableWidget(rows, columns, parent), name, accessibleName);
+    auto *g = named(new Grid(columns, rows, fixedColumns, fixedRows, rowHeight, parent), name,
+                    accessibleName);
     g->setGeometry(x, y, w, h);
-    g->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    Q_ASSERT(g->frameWidth() == GRID_BORDER);
-    g->setItemDelegate(new CellDelegate(g));
-    g->horizontalHeader()->hide();
-    g->verticalHeader()->hide();
-    g->verticalHeader()->setMinimumSectionSize(1);
-    g->verticalHeader()->setDefaultSectionSize(rowHeight + GRID_LINE);
-    g->horizontalHeader()->setMinimumSectionSize(1);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setWordWrap(false);
-    g->setTabKeyNavigation(false);
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    const QPalette palette = g->palette();
-    for (int r = 0; r < rows; ++r) {
-        g->setRowHeight(r, rowHeight + GRID_LINE);
-        for (int c = 0; c < columns; ++c) {
-            auto *item = new QTableWidgetItem;
-            if (r < fixedRows || c < fixedColumns) {
-                // Not enabled: neither the mouse nor the arrow keys can make a header current.
-                item->setFlags(Qt::NoItemFlags);
-                item->setBackground(palette.button());
-                item->setForeground(palette.buttonText());
-            } else {
-                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            }
-            g->setItem(r, c, item);
-        }
-    }
-    if (rows > fixedRows && columns > fixedColumns)
-        g->setCurrentCell(fixedRows, fixedColumns);
     return g;
 }
 
-void setColumnWidth(QTableWidget *grid, int column, int cellWidth)
+Grid *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption)
 {
-    grid->setColumnWidth(column, cellWidth + GRID_LINE);
-}
-
-QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption)
-{
-    QTableWidget *row = grid(parent, name, QStringLiteral("Trame"), x, y, 385, 25, 5, 1, 0, 0);
-    row->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid *row = grid(parent, name, QStringLiteral("Trame"), x, y, 385, 25, 5, 1, 0, 0);
     const int widths[5] = {98, 98, 10, 140, 22};
     for (int c = 0; c < 5; ++c)
-        setColumnWidth(row, c, widths[c]);
-    setCell(row, 3, 0, caption);
-    setCell(row, 4, 0, QStringLiteral("FCS"));
+        row->setColumnWidth(c, widths[c]);
+    row->setText(3, 0, caption);
+    row->setText(4, 0, QStringLiteral("FCS"));
     return row;
-}
-
-void displayOnly(QTableWidget *grid)
-{
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setFocusPolicy(Qt::NoFocus);
-    grid->setCurrentItem(nullptr);
-    grid->clearSelection();
-}
-
-QString cell(const QTableWidget *grid, int column, int row)
-{
-    const QTableWidgetItem *item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void setCell(QTableWidget *grid, int column, int row, const QString &text)
-{
-    if (QTableWidgetItem *item = grid->item(row, column))
-        item->setText(text);
 }
 
 } // namespace controls

@@ -1,8 +1,9 @@
 // Builders for the controls of every window: each control is placed at its pixel position, takes
-// its name as objectName and its visible text as accessible name. Grids keep the (column, row)
-// cell numbering of the windows' algorithms; their fixed header cells cannot become current.
-// The grids' look (cell sizes, lines, text margin, colours) is defined here once, for every grid.
+// its name as objectName and its visible text as accessible name. Grids (widgets/grid.h) keep the
+// (column, row) cell numbering of the windows' algorithms.
 #pragma once
+
+#include "widgets/grid.h"
 
 #include <QString>
 
@@ -13,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
 class QWidget;
 
 namespace controls
@@ -22,6 +22,9 @@ namespace controls
 // Loads the program's font (MS Sans Serif 8 pt, or its free replacement, or the closest sans-serif)
 // and makes it the application's font. Idempotent.
 void installProgramFont();
+// Makes the application's style the program's: the platform's style, whose menu bars load the
+// picture of their overflow button only when it is first drawn. Call before any window is made.
+void installProgramStyle();
 
 // Makes `widget`'s text bold (at `pixelSize` when given). The program's fonts have no true bold
 // face (the free MS Sans Serif is a bitmap font, Tahoma's free bold is hardly heavier than its
@@ -57,30 +60,13 @@ QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text
                           int w, int h);
 QLineEdit *field(QWidget *parent, const char *name, int x, int y, int w, int h);
 
-// Grids: a cell's size is its own; the one-pixel grid line comes on top of it, to its right and
-// below it, and the sunken border around the whole grid. A cell's text starts a small margin from
-// its left edge and is cut at the line; a disabled grid is only read, and keeps the colours of an
-// enabled one.
-constexpr int GRID_LINE = 1;
-constexpr int GRID_BORDER = 2;
-constexpr int CELL_TEXT_MARGIN = 2;
-
 // A grid of text cells, not editable by typing, cells `rowHeight` high. The first `fixedRows` rows
 // and `fixedColumns` columns are headers: drawn on the button face, never current.
-QTableWidget *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
-                   int w, int h, int columns, int rows, int fixedColumns, int fixedRows,
-                   int rowHeight = 20);
-// Makes the cells of `column` `cellWidth` pixels wide, the grid line not included.
-void setColumnWidth(QTableWidget *grid, int column, int cellWidth);
+Grid *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y, int w,
+           int h, int columns, int rows, int fixedColumns, int fixedRows, int rowHeight = 20);
 // The frame row: one row of five cells 98, 98, 10, 140 and 22 pixels wide; cell 3 holds
 // `caption` and cell 4 "FCS".
-QTableWidget *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption);
+Grid *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption);
 extern const QString LLC_CAPTION; // " Couches LLC et supérieures"
-
-// A grid that only shows: no current cell, no selection, no focus.
-void displayOnly(QTableWidget *grid);
-
-QString cell(const QTableWidget *grid, int column, int row);
-void setCell(QTableWidget *grid, int column, int row, const QString &text);
 
 } // namespace controls

@@ -11,13 +11,32 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent) {}
 
 void PictureView::setPicture(const QImage &picture)
 {
+    maker = nullptr;
     image = picture.convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(picture.devicePixelRatio());
     update();
 }
 
+void PictureView::setPicture(std::function<QImage()> make)
+{
+    maker = std::move(make);
+    image = QImage();
+    update();
+}
+
+const QImage &PictureView::picture() const
+{
+    if (maker) {
+        const QImage made = std::exchange(maker, nullptr)();
+        image = made.convertToFormat(QImage::Format_RGB32);
+        image.setDevicePixelRatio(made.devicePixelRatio());
+    }
+    return image;
+}
+
 void PictureView::plot(int x, int y, QRgb rgb)
 {
+    picture();
     const int scale = qMax(1, qRound(image.devicePixelRatio()));
     for (int dy = 0; dy < scale; ++dy) {
         const int py = y * scale + dy;
@@ -77,11 +96,12 @@ void PictureView::drawLine(const QLine &line, const QColor &color)
 
 QColor PictureView::pixel(int x, int y) const
 {
-    const int scale = qMax(1, qRound(image.devicePixelRatio()));
+    const QImage &shown = picture();
+    const int scale = qMax(1, qRound(shown.devicePixelRatio()));
     const QPoint p(x * scale, y * scale);
-    if (!image.rect().contains(p))
+    if (!shown.rect().contains(p))
         return QColor();
-    return QColor(image.pixel(p));
+    return QColor(shown.pixel(p));
 }
 
 void PictureView::setKeyPoints(const QHash<int, QPoint> &points)
@@ -113,7 +133,7 @@ void PictureView::paintEvent(QPaintEvent *)
     // nearest pixels: no blur, and device pixel d shows logical pixel floor(d / ratio), the very
     // pixel a press there reports.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), image);
+    painter.drawImage(QPoint(0, 0), picture());
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);

@@ -5,7 +5,9 @@
 // On a high-density screen each logical pixel is a dpr x dpr block, so drawings stay sharp and
 // cover exactly what they are meant to cover.
 // A picture given key points takes the keyboard focus: each of those keys is a press at its
-// point, so the owner's click handling serves the keyboard too.
+// point, so the owner's click handling serves the keyboard too. A picture can also be given as the
+// function that makes it: it is then made when first shown, drawn into or read, so that the
+// pictures of a window not yet shown cost nothing.
 #pragma once
 
 #include <QColor>
@@ -16,6 +18,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
+
 class PictureView : public QWidget
 {
     Q_OBJECT
@@ -23,7 +27,8 @@ public:
     explicit PictureView(QWidget *parent = nullptr);
 
     void setPicture(const QImage &picture);
-    const QImage &picture() const { return image; }
+    void setPicture(std::function<QImage()> make);
+    const QImage &picture() const;
 
     void fillRect(const QRect &rect, const QColor &color);
     // Draws from the line's first point towards its second, the second excluded.
@@ -49,6 +54,7 @@ protected:
 
 private:
     void plot(int x, int y, QRgb rgb);
-    QImage image;
+    mutable QImage image;
+    mutable std::function<QImage()> maker; // until the picture is made
     QHash<int, QPoint> keyPoints;
 };

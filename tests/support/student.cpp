@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QtTest>
 
 namespace student
@@ -90,18 +89,18 @@ Exercise exerciseShown()
 }
 
 // A bridge table's addresses, rows 1..4.
-QStringList addresses(const QTableWidget *table)
+QStringList addresses(const controls::Grid *table)
 {
     QStringList list;
     for (int row = 1; row <= 4; ++row)
-        list << controls::cell(table, 0, row);
+        list << table->text(0, row);
     return list;
 }
 
-int rowLabelled(const QTableWidget *table, const QString &label)
+int rowLabelled(const controls::Grid *table, const QString &label)
 {
     for (int row = 1; row < table->rowCount(); ++row)
-        if (controls::cell(table, 0, row) == label)
+        if (table->text(0, row) == label)
             return row;
     return -1;
 }
@@ -173,10 +172,9 @@ void clickButton(QAbstractButton *button)
                       box ? QPoint(4, button->height() / 2) : button->rect().center());
 }
 
-void clickCell(QTableWidget *grid, int column, int row)
+void clickCell(controls::Grid *grid, int column, int row)
 {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualItemRect(grid->item(row, column)).center());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(column, row).center());
 }
 
 namespace
@@ -213,8 +211,8 @@ void playBridge()
     Side found = Side::None;
     QRadioButton *analysis = d->dest_src;
     if (e.destination != e.source) {
-        found = lookup(controls::cell(d->trame, 0, 0), addresses(d->table_gauche),
-                       addresses(d->table_droite));
+        found =
+            lookup(d->trame->text(0, 0), addresses(d->table_gauche), addresses(d->table_droite));
         analysis = found == Side::Left    ? d->b_dgauche
                    : found == Side::Right ? d->b_ddroite
                                           : d->b_daucune;

@@ -14,7 +14,10 @@
 #include <QTimer>
 
 class QAbstractButton;
-class QTableWidget;
+namespace controls
+{
+class Grid;
+}
 
 namespace student
 {
@@ -36,7 +39,7 @@ QList<int> ledsToSwitch(int hub);
 
 void clickDiagram(QPoint p);
 void clickButton(QAbstractButton *button);
-void clickCell(QTableWidget *grid, int column, int row);
+void clickCell(controls::Grid *grid, int column, int row);
 
 // Plays whichever element dialog is the active modal widget rightly; false when none is.
 bool playActiveDialog();
