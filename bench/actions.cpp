@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a student's action: the whole program runs in-process (ProgramFixture, message boxes
 // answered at once by the fake services) and a student who knows the answers plays exercises
 // through the real controls. Every click (mouse press and release) is timed from its press to the

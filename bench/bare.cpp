@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for start-up: the lightest Qt Widgets program, one 640 x 480 main window shown,
 // then the same clean exit as the program's benchmark. Built a second time with
 // KZ_BENCH_WITH_LABEL, the window holds one line of text: the share of start-up that any Qt

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both start-up benchmarks share: their ending and, on request, where their time and memory
 // go. The ending: once every window shown so far has been painted for the first time, the event
 // loop finishes its turn and quits, so the process exits cleanly; the same ending for the program

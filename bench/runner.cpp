@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the bare Qt program and the program's start-up benchmark alternately, each as a fresh
 // process, and prints the medians of their wall time, CPU time (user + system) and peak resident
 // memory, with the program-to-bare ratios. Each child is timed from fork to reaping; its CPU and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decisions of the learning bridge, over plain copies of what the bridge dialog shows: its two
 // address tables, the frame's two addresses, the station addresses of each segment and the two
 // choices of the student. The dialog reads its controls into a `Completion`, calls `complete`, and

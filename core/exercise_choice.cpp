@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/exercise_choice.h"
 
 ExerciseEntry chooseExercise(int number, const ExerciseEntry (&list)[MAX_EXERCISES + 1], int count,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of each exercise's sending station and destination: the imposed pair while the
 // exercise list lasts, then a random draw in which each station weighs 1 and the two group
 // addresses together weigh `freq_multi`.

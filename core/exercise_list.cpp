@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise-list reader. It walks the bytes once, line by line, without copying lines; each
 // line is judged on byte codes alone ("0" to "9" are consecutive), so the encoding of the file
 // does not matter, once a UTF-8 byte-order mark at its start is passed over. Lines end at LF or

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise-list reader: turns the bytes of a `pontexos.kz` file into imposed exercises.
 // Each line holds a source digit 1..6 and a destination digit 1..7, possibly preceded and
 // separated by characters below "0"; a line starting with "FIN" ends the list and the series;

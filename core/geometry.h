@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network as it is drawn, defined once: the colours, the diagram of the main window (its
 // elements, the cable table, the click bands), the LED panel of the hub dialogs (LED squares and
 // their press zones) and the bridge box. The pictures draw from these, the windows draw the

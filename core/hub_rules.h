@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a hub does with a frame, as LEDs: it receives on the port where the frame enters and
 // transmits on its three other ports. The main window writes the expected pattern of the hub
 // being processed; the hub dialog checks the student's LEDs against it. LED 2p - 1 is the receive

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network that every exercise runs on, as plain facts: two hubs of four ports joined by the
 // bridge, stations 1..3 on hub 1 and 4..6 on hub 2, destinations 1..8 (the six stations, the
 // broadcast and the NetBEUI multicast), the rows of the station table, and the phases of a frame's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receiving station's decision: a frame is for a station when the station is not its sender
 // and is its destination, or the frame goes to the broadcast or the NetBEUI multicast address.
 // The receiving-station dialog asks the student to say so with its "copy" tick.

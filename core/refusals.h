@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refusals: every way a student's action can be turned down, each with the one message the
 // warning box shows. They are listed in the order the progress window's tally lists them: the
 // progress window's own, then the diagram's, then each element dialog's in the order of a frame's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/series_time.h"
 
 QString formatElapsed(qint64 seconds)

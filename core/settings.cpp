@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader. The whole file is decoded once from Windows-1252 and scanned in one pass:
 // a section line selects the table that the following key lines fill, so reading stays linear
 // in the size of the file whatever its shape (binary data, huge lines, huge section names).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader: a Windows initialisation file (sections in brackets, key=value lines) read
 // once into memory. Section and key names match without regard to case; values lose surrounding
 // blanks and one pair of enclosing quotes. Text values are cut to 2047 characters; integers are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bridge dialog: the student plays the learning bridge. The update buttons write the current
 // frame cell into a table's pending row; "Terminé" runs the checks of bridge_rules (table update,
 // destination analysis, emission decision), then commits the learned entry, advances the phase and

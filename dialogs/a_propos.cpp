@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog: icon, version, copyright and licence on a bevelled panel, and "OK".
 // Created hidden at start-up; the main menu shows it modally as often as asked.
 #include "dialogs/a_propos.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog: the program's icon, version and credits; shown modally from "A propos".
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the element dialogs share: an activation handler, `FormActivate`, run when the dialog is
 // shown and again when it gets the activation back from another window of the program (a message
 // box over it closing), but not on the return from another application or from being minimised;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MAC address window: the student's reference card. It reads the settings file of the working
 // directory by itself when it is created, fills its grid with the same texts as the station table
 // and keeps them; it stays on top and refuses every close request until the program ends.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MAC address window: the student's reference card of every address of the network, read from
 // the settings file, always on top and never closed while the program runs.
 #pragma once

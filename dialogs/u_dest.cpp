@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/u_dest.h"
 
 #include "core/receiver_rules.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receiving-station dialog: shows the clicked station and the received frame; the student
 // ticks "Copier la trame en mémoire" when the frame is for this station, and "Terminé" accepts only
 // the right decision (the unicast destination ends the frame's journey, phase 60; a group frame

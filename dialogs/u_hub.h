@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hub dialogs: the student lights, on the hub's LED panel, the receive LED of the port where
 // the frame enters and the transmit LEDs of the others; "Terminé" compares them with the expected
 // pattern of `current_hub` and advances the phase (20 -> 30, 40 -> 50). The two hubs are twins:

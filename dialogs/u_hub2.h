@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hub 2 dialog: the twin of hub 1 with its own caption, place and layout.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sending-station dialog: the student copies addresses from the station's cache of known
 // addresses into the frame's destination and source cells, and "Terminé" accepts the frame only
 // with the destination's address in cell 0 and the sender's own in cell 1 (phase 10 -> 20).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: creates the nine windows in their fixed order (the main window first, whose
 // creation runs start-up) and keeps them for the whole run.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up (settings, station table, exercise list), the exercise cycle
 // ("Nouveau", end of a series, quitting) and the network diagram whose clicks open the element
 // dialogs in turn, draw the frame's path and tick the progress window.

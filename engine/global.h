@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the exercise in progress and of the whole run, shared by every window.
 // There is one instance, `global`; windows read and assign its fields directly. Arrays keep the
 // numbering of the network (stations 1..6, destinations 1..8, hubs 1..2, LEDs 1..8, ring slots

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window: the exercise number, the running error count, and one row of two boxes per
 // element ("Non concerné" ticked by the student, "Traité" ticked by the program). Its button ends
 // the exercise once every checked row holds exactly one tick. It also owns `report_error`, the one

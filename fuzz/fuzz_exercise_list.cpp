@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the exercise-list reader over arbitrary bytes; every entry it keeps must name a
 // source 1..6 and a different destination 1..7, and at most 20 are kept.
 #include "core/exercise_list.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the settings reader over arbitrary bytes, every kind of read on the keys the
 // program uses and on names taken from the input.
 #include "core/settings.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file of the folders (or files) given: the corpus as a test.
 #include <QByteArray>
 #include <QDirIterator>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as PNG files, one folder per size: make_icons DIR NAME SIZE...
 #include "pictures/artwork.h"
 

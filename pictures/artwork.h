@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's artwork, drawn in code so that it stays sharp at any screen density. Each picture
 // is painted at its logical size times `dpr` and carries that device pixel ratio; positions in the
 // windows' algorithms are always logical picture pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bridge box of the bridge dialog: a green box with a thick black border, lit from the top
 // left by one light grey line, labelled "Commutateur Ethernet"; and that caption, which the
 // network diagram's bridge carries too.

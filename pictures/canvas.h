@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared start of every piece of artwork: an image of a logical size at a device pixel ratio,
 // filled with a background, and a painter that works in logical pixels; and the pieces two
 // pictures share.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network diagram of the main window: the bridge box, the two hubs with their port squares
 // and the six stations with their labels, on a light grey ground, each at the place the network's
 // geometry gives it. The cables are not part of it: the main window draws them over the picture

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check mark of the "Terminé" buttons: a green tick on a transparent background, and the
 // greyed, embossed twin that a disabled button shows. Each is drawn at 16 x 16 and at twice that
 // for high-density screens.

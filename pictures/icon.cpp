@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon: a red suspension bridge over blue water, on a transparent ground. It is
 // drawn in vector on a 64 x 64 grid scaled to the requested size, so the same drawing serves the
 // window icon (16 to 256 pixels) and the About dialog; pictures/kz_pont.svg is its twin for the

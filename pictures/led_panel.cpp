@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The front panel of a hub, as the hub dialogs show it: a black frame with cut corners around a
 // dark grey face, and for each of the four ports a receive and a transmit LED, each a black frame
 // with a light grey centre under its "RX" or "TX" label. Only three colours are used and every

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station picture of the station dialogs: a desktop computer seen from the front, drawn as
 // pixel art with whole-pixel rectangles so that it stays crisp at any integer density. It sits on
 // the window background so that it blends into the dialog.

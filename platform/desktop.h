@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows on a real desktop: the window system it runs on, what it asks of the
 // window manager (which windows come above which, which title-bar controls a window may offer),
 // and placement by the outer frame. The windows call these instead of talking to X11 themselves;

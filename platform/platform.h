@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's only door to the system: message boxes, the clock, the random source and the end
 // of the process. Every window calls the free functions below; they forward to one `Services`
 // object, which the program leaves as the real one and the tests replace with a recording fake.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the KZ Pont authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The guide's pictures: runs the script that remakes them into a fresh folder, then checks that
 # every picture the guide links to was made, and is committed beside the guide.
 # cmake -DSCRIPT=... -DBUILD_DIR=... -DGUIDE=docs/guide.md -DOUT=folder -P guide_pictures.cmake

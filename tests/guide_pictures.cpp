@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The guide's pictures, made from the real program. A student who knows the answers plays a series
 // of two exercises: 2 -> 5, where the frame crosses the whole network, then 1 -> 2, where the
 // bridge filters it. Each element dialog is photographed as it stands filled in, at the moment its

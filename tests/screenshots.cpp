@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the screenshots of the documentation from the real program: plays exercise 2 -> 5 of the
 // example files up to the bridge, and lays each window's picture at its place on a desktop.
 // Usage: kz_screenshots OUTPUT_DIR (run with QT_QPA_PLATFORM=offscreen, any QT_SCALE_FACTOR);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the screenshot tool's modes: a window drawn with its caption, a desktop of windows,
 // and the guide's pictures.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artwork read back pixel by pixel: the network diagram must carry each element at the
 // picture pixels where the main window draws the cables and routes the clicks, at dpr 1 and, as
 // dpr x dpr blocks, at dpr 2; the program icon must be a transparent, red-and-blue picture at

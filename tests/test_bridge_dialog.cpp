@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bridge dialog through its controls: frame cells picked with the mouse, update and clear
 // buttons, radio choices, "Terminé", and what the tables, the phase and the error count show
 // afterwards; also its layout and the bridge picture.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learning bridge's decisions on plain tables: the table update check, the destination
 // analysis, the emission decision, the commit of the learned entry, the ageing, and the whole
 // completion with its order of refusals.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise cycle through the real windows: new exercises, imposed then drawn, the progress
 // window, the end of an exercise and of a series, the error count, quitting. The phases are
 // driven through the shared state where the diagram would move them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receiving-station dialog on its own: what it does with each outcome of the copy decision
 // (the decision itself is a core rule), what it shows, and where it stands.
 #include "dialogs/u_dest.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise-list reader: which lines become imposed exercises, where the list and the file
 // end, the 20-entry limit, and files that are not lists at all.
 #include "core/exercise_list.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's grid on its own: the keys and the mouse that choose its current cell (never a
 // header), the range a frame row selects, the letters that find a cell, and what a screen reader
 // finds in it: a table of cells with their headers, the current cell followed as it moves.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a high-density screen (scale factor 2, set before the application starts): the
 // pictures are made at twice their size, a whole exercise played by clicks at the usual picture
 // pixels draws its path and LEDs as whole 2 x 2 device blocks, a press on any device pixel of a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hub dialogs on their own: presses on the real LED panel picture (colours, toggling, double
 // clicks), the validation messages, the ring that makes the hubs automatic, the phases a hub may
 // move, the twins' layouts, and the LED panel artwork itself. The press zones and the LED check

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program worked without a mouse: whole exercises played with keys alone (the diagram's and
 // the LED panels' keys, Tab, the arrow keys, Space and Enter), the Tab order of every window, and
 // what a screen reader finds: a French name on every control, the LED states, the message boxes.

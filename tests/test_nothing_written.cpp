@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program only reads: after start-up and whole exercises, the working directory holds the
 // same files with the same bytes and times, even when it is read-only.
 #include "engine/anim_pont.h"

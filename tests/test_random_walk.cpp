@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random walk through the real windows: thousands of student actions of every kind, in
 // and out of turn, by mouse and keyboard, with settings drawn from their ranges. After every
 // action the exercise state must stay sound; between walks a student who knows the answers must

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two reference windows: the MAC address window (its addresses from the settings file of the
 // working directory, its place and frame, its refusal to close) and the About dialog (its
 // controls, texts that fit, and closing with OK or Enter).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole exercises played from the main window: clicks on the diagram at pixel positions, the
 // element dialogs answered through their controls by the test student, the path read back from
 // the picture's pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's rules on plain data: what a press on the diagram or on a hub's LED panel hits, the
 // LEDs a hub must show for each port a frame enters by, the check of the student's LEDs, the
 // receiving station's copy decision, the weights of a drawn exercise and the time of a series.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader: text, integer and flag values as a Windows initialisation file gives
 // them, damaged and huge files, opening files, and finding the settings file whatever its case.
 #include "core/settings.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sending-station dialog on its own: the cache of known addresses, copying addresses into the
 // frame by clicking cells and the copy button, the acceptance of the frame, refusals (and the
 // fresh start they cause), and how working and review showings treat the window.

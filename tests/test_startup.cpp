@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up end to end in temporary working directories: the settings file, the exercise list,
 // the three failure boxes, the parameters brought into range, the nine windows.
 #include "dialogs/U_pont.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the nine windows and of the message boxes fits its control at this run's scale
 // (registered at 1, 1.5 and 2): across, measured with the control's own font in the room its
 // style (for grid cells, the grid's cell margin) leaves; down, by its ink. Each control is tried

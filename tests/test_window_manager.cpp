@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a real desktop, run by tests/under_openbox on a private X server under openbox
 // (placement also without a window manager). The checks read what the X server and the window
 // manager show (xprop, xwininfo, xev, xdotool), not Qt.

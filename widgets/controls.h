@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builders for the controls of every window: each control is placed at its pixel position, takes
 // its name as objectName and its visible text as accessible name. Grids (widgets/grid.h) keep the
 // (column, row) cell numbering of the windows' algorithms.

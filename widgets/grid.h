@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's grids: a few cells of text that the grid paints itself, in (column, row) order as
 // the windows' algorithms number them. Fixed header rows and columns are drawn on the button face
 // and can never become current; the current cell moves with the mouse and the arrow keys; no cell

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture with a drawing surface: shows a QImage unscaled at its top-left corner, reports mouse
 // presses in the picture's logical pixels, and draws the program's lines and squares into the
 // image itself, pixel by pixel, so that what is drawn stays until it is drawn over. Lines follow

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test seam: replaces the message boxes (recorded, answered as the test says), the clock,
 // the random source (seeded, or scripted draws) and the end of the process (counted, not dying).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the whole program in a temporary working directory: writes the settings file and the
 // exercise list, starts the program (the nine windows, start-up, exercise 1) with the fake
 // services in force, and restores the working directory afterwards.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the KZ Pont authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A student who knows the lesson: the test oracle. It works from its own tables of the network,
 // written from the rules a teacher gives and never taken from the program (see student.cpp). It
 // sees only what a student sees (the exercise shown in the main window, the grids' cells, the LED
