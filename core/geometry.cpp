@@ -38,9 +38,9 @@ DiagramHit hitDiagram(QPoint p)
 
 QRect ledSquare(int k)
 {
-    const int base = (k / 2) * 95;
-    const int left = k % 2 == 1 ? base + 42 : base - 20;
-    return QRect(left, 24, 12, 12);
+    const int inside = LED_FRAME_SIZE - 2 * LED_FRAME_BORDER;
+    const int left = LED_FRAME_LEFT[k] + LED_FRAME_BORDER - (k >= 5 ? 1 : 0);
+    return QRect(left, LED_FRAME_TOP + LED_FRAME_BORDER, inside, inside);
 }
 
 int ledAt(QPoint p)

@@ -21,6 +21,9 @@ QImage bridge(qreal dpr = 1.0);
 QImage station(qreal dpr = 1.0);
 // The green check mark of the completion buttons, with its greyed twin for the disabled state.
 QIcon checkGlyph();
+// `family` when the system has it, otherwise the family of the font file `file`, loaded for this
+// run; empty when neither is there.
+QString availableFamily(const QString &family, const QString &file);
 // Makes the face of the artwork's texts available (Tahoma, from its file when the system does not
 // index it). Font files are best loaded before any text is measured: each one loaded later makes
 // Qt drop every font it has already set up. Idempotent.

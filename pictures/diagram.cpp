@@ -152,14 +152,21 @@ void drawComputer(QPainter &painter, QPoint at)
 
 } // namespace
 
+QString availableFamily(const QString &family, const QString &file)
+{
+    if (QFontDatabase::families().contains(family))
+        return family;
+    const int id = QFontDatabase::addApplicationFont(file);
+    return id >= 0 ? QFontDatabase::applicationFontFamilies(id).value(0) : QString();
+}
+
 void loadTextFace()
 {
     static bool done = false;
     if (done)
         return;
     done = true;
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")))
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+    availableFamily(QStringLiteral("Tahoma"), QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
 }
 
 QImage diagram(qreal dpr)

@@ -23,18 +23,6 @@ namespace controls
 
 const QString LLC_CAPTION = QStringLiteral(" Couches LLC et supérieures");
 
-namespace
-{
-// The family of a font file, loaded for this run; empty when the file is not there.
-QString loadFontFile(const QString &path)
-{
-    const int id = QFontDatabase::addApplicationFont(path);
-    const QStringList families =
-        id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
-    return families.isEmpty() ? QString() : families.first();
-}
-} // namespace
-
 void installProgramFont()
 {
     static bool done = false;
@@ -46,14 +34,13 @@ void installProgramFont()
     // The layouts were drawn for MS Sans Serif 8 pt. Its free replacement only has bitmaps,
     // which a high-density screen would draw tiny: there the scalable Tahoma of the same
     // family of designs takes its place.
-    const QString family = QStringLiteral("MS Sans Serif");
     const QString tahoma = QStringLiteral("Tahoma");
     const bool dense = qApp->devicePixelRatio() > 1.0;
     QString chosen;
-    if (!dense && QFontDatabase::families().contains(family))
-        chosen = family;
-    if (chosen.isEmpty() && !dense)
-        chosen = loadFontFile(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+    if (!dense)
+        chosen =
+            pictures::availableFamily(QStringLiteral("MS Sans Serif"),
+                                      QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
     if (chosen.isEmpty() && QFontDatabase::families().contains(tahoma))
         chosen = tahoma;
     QFont font = QApplication::font();
@@ -156,14 +143,21 @@ void setBold(QWidget *widget, int pixelSize)
     widget->setFont(font);
 }
 
+namespace
+{
+// `widget`'s font, a pixel smaller at a time (down to 8 pixels) until `text` fits in `room`.
+void shrinkToFit(QWidget *widget, const QString &text, int room)
+{
+    QFont font = widget->font();
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    widget->setFont(font);
+}
+} // namespace
+
 void fitText(QLabel *label)
 {
-    QFont font = label->font();
-    while (font.pixelSize() > 8 &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    label->setFont(font);
+    shrinkToFit(label, label->text(), label->contentsRect().width());
 }
 
 void placeWindow(QWidget *window, int left, int top, int clientWidth, int clientHeight)
@@ -269,10 +263,7 @@ void fitCaption(QAbstractButton *button)
         style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing
                                  : QStyle::PM_CheckBoxLabelSpacing,
                            nullptr, button);
-    QFont font = button->font();
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(button->text()) > room)
-        font.setPixelSize(font.pixelSize() - 1);
-    button->setFont(font);
+    shrinkToFit(button, button->text(), room);
 }
 } // namespace
 

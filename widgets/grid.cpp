@@ -364,6 +364,11 @@ void Grid::moveTo(Cell cell, bool extend)
     if (!extend)
         anchor = cell;
     end = cell;
+    makeCurrent(cell);
+}
+
+void Grid::makeCurrent(Cell cell)
+{
     const bool moved = cell != current;
     current = cell;
     update();
@@ -482,11 +487,8 @@ void Grid::mousePressEvent(QMouseEvent *event)
         (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) != Qt::NoModifier;
     if (!extend && isSelected(cell.column, cell.row)) {
         pressedOnSelection = true;
-        const bool moved = cell != current;
-        current = pressed = cell;
-        update();
-        if (moved)
-            announceCurrent();
+        pressed = cell;
+        makeCurrent(cell);
         return;
     }
     moveTo(cell, extend);

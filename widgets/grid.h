@@ -90,6 +90,8 @@ private:
     // Makes `cell` current; the selection becomes that cell alone, or, with `extend`, the range
     // from the anchor to it.
     void moveTo(Cell cell, bool extend);
+    // Makes `cell` current, the selection unchanged.
+    void makeCurrent(Cell cell);
     // The cell an arrow, Home, End or Page key leads to from the current one.
     Cell step(int key, Qt::KeyboardModifiers modifiers) const;
     // Makes the next cell of the current column whose text starts with what the student typed

@@ -8,14 +8,25 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+
+namespace
+{
+// The picture as the surface that lines and squares are drawn into, one QRgb per device pixel.
+QImage surface(const QImage &picture)
+{
+    QImage converted = picture.convertToFormat(QImage::Format_RGB32);
+    converted.setDevicePixelRatio(picture.devicePixelRatio());
+    return converted;
+}
+} // namespace
 
 PictureView::PictureView(QWidget *parent) : QWidget(parent) {}
 
 void PictureView::setPicture(const QImage &picture)
 {
     maker = nullptr;
-    image = picture.convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(picture.devicePixelRatio());
+    image = surface(picture);
     update();
 }
 
@@ -28,11 +39,8 @@ void PictureView::setPicture(std::function<QImage()> make)
 
 const QImage &PictureView::picture() const
 {
-    if (maker) {
-        const QImage made = std::exchange(maker, nullptr)();
-        image = made.convertToFormat(QImage::Format_RGB32);
-        image.setDevicePixelRatio(made.devicePixelRatio());
-    }
+    if (maker)
+        image = surface(std::exchange(maker, nullptr)());
     return image;
 }
 
