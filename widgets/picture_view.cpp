@@ -77,28 +77,20 @@ void PictureView::drawLine(const QLine &line, const QColor &color)
     const int x1 = line.x1(), y1 = line.y1(), x2 = line.x2(), y2 = line.y2();
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    const bool steep = dy > dx;
+    const int major = steep ? dy : dx, minor = steep ? dx : dy;
+    const int stepAlong = steep ? sy : sx, stepAcross = steep ? sx : sy;
     int x = x1, y = y1;
-    if (dx >= dy) {
-        int err = dx / 2;
-        for (int i = 0; i < dx; ++i) {
-            plot(x, y, rgb);
-            x += sx;
-            err -= dy;
-            if (err < 0) {
-                y += sy;
-                err += dx;
-            }
-        }
-    } else {
-        int err = dy / 2;
-        for (int i = 0; i < dy; ++i) {
-            plot(x, y, rgb);
-            y += sy;
-            err -= dx;
-            if (err < 0) {
-                x += sx;
-                err += dy;
-            }
+    int &along = steep ? y : x;
+    int &across = steep ? x : y;
+    int err = major / 2;
+    for (int i = 0; i < major; ++i) {
+        plot(x, y, rgb);
+        along += stepAlong;
+        err -= minor;
+        if (err < 0) {
+            across += stepAcross;
+            err += major;
         }
     }
     update();
