@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/hub_rules.h"
 
-#include "core/network.h"
-
 int entryPort(int hub, int phase, int source)
 {
     return phase == PHASE_SENT ? portOfStation(source) : BRIDGE_PORT[hub];
@@ -26,4 +24,31 @@ LedCheck checkLeds(const std::uint8_t (&state)[9], const std::uint8_t (&expected
         if (state[k] != expected[k])
             return LedCheck::WrongTx;
     return LedCheck::Right;
+}
+
+std::uint8_t phaseAfterHubPass(std::uint8_t phase)
+{
+    if (phase == PHASE_SENT)
+        return PHASE_SOURCE_HUB;
+    if (phase == PHASE_BRIDGE)
+        return PHASE_FINAL_SEGMENT;
+    return phase;
+}
+
+void recordHubValidation(std::int32_t hubAuto, bool (&ring)[MAX_HUB_AUTO + 1], std::int32_t &count,
+                         bool right)
+{
+    ++count;
+    if (hubAuto > 0)
+        ring[count % hubAuto + 1] = !right;
+}
+
+bool hubsAutomatic(std::int32_t hubAuto, const bool (&ring)[MAX_HUB_AUTO + 1])
+{
+    if (hubAuto <= 0)
+        return false;
+    for (int i = 1; i <= hubAuto && i <= MAX_HUB_AUTO; ++i)
+        if (ring[i])
+            return false;
+    return true;
 }

@@ -106,13 +106,11 @@ void Tf_hub::Image1MouseDown(int x, int y)
 
 void Tf_hub::BitBtn1Click()
 {
-    ++global.hub_click_count;
-    // The ring of the last hub_auto validations: a slot stays set only if its click was refused.
-    const int slot = global.hub_auto > 0 ? global.hub_click_count % global.hub_auto + 1 : 0;
-    if (slot > 0)
-        global.hub_manual[slot] = true;
-    switch (
-        checkLeds(global.led_state[global.current_hub], global.led_expected[global.current_hub])) {
+    const LedCheck check =
+        checkLeds(global.led_state[global.current_hub], global.led_expected[global.current_hub]);
+    recordHubValidation(global.hub_auto, global.hub_manual, global.hub_click_count,
+                        check == LedCheck::Right);
+    switch (check) {
     case LedCheck::WrongRx:
         report_error(Refusal::WrongRxLed);
         return;
@@ -122,12 +120,7 @@ void Tf_hub::BitBtn1Click()
     case LedCheck::Right:
         break;
     }
-    if (slot > 0)
-        global.hub_manual[slot] = false;
-    if (global.phase == PHASE_SENT)
-        global.phase = PHASE_SOURCE_HUB;
-    if (global.phase == PHASE_BRIDGE)
-        global.phase = PHASE_FINAL_SEGMENT;
+    global.phase = phaseAfterHubPass(global.phase);
     close();
 }
 
