@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/anim_pont.h"
 
+#include "core/click_routing.h"
 #include "core/exercise_choice.h"
 #include "core/exercise_list.h"
 #include "core/geometry.h"
@@ -33,6 +34,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 TPrincipale *Principale = nullptr;
 
@@ -67,11 +70,6 @@ const QString MAIN_TITLE =
 void drawWire(PictureView *picture, int cable, Wire wire, const QColor &color)
 {
     picture->drawLine(geometry::wireOf(cable, wire), color);
-}
-
-bool sameHub(int a, int b)
-{
-    return isLeftStation(a) == isLeftStation(b);
 }
 
 } // namespace
@@ -349,186 +347,154 @@ void TPrincipale::draw_cables()
 
 void TPrincipale::station_clicked()
 {
-    const int c = global.clicked_station, s = global.src_index, d = global.dest_index;
+    // The station dialogs place themselves from the main window.
     global.main_top = y();
     global.main_left = x();
-
-    if (global.phase <= PHASE_NEW) {
-        global.phase = PHASE_NEW;
-        if (c != s) {
-            report_error(Refusal::NotTheSender);
-            return;
-        }
-        f_Station_emettrice->BitBtn2->setVisible(true);
-        f_Station_emettrice->BitBtn1->setVisible(true);
-        f_Station_emettrice->Label1->setVisible(true);
-        f_Station_emettrice->showForWork();
-        if (global.phase == PHASE_SENT) {
-            trame_gauche->setText(0, 0, global.station_table[1][d]);
-            trame_gauche->setText(1, 0, global.station_table[1][s]);
-            trame_gauche->show();
-            f_avance->_emetteur->setChecked(true);
-            drawWire(Image1, geometry::cableOfPort(hubOfStation(c), portOfStation(c)), Wire::ToHub,
-                     colour::FRAME_SENT);
-        }
-        return;
-    }
-
-    if (global.phase < PHASE_FINAL_SEGMENT) {
-        if (show_sender_read_only())
-            return;
-        if (global.copied[c]) {
-            f_destination->copier->setChecked(true);
-            f_destination->showForWork();
-            return;
-        }
-        if (isGroupDestination(d) && global.phase > PHASE_SENT && sameHub(c, s)) {
-            f_destination->copier->setChecked(false);
-            f_destination->showForWork();
-            return;
-        }
-        report_error(Refusal::NotTimeForStation);
-        return;
-    }
-
-    if (global.phase == PHASE_FINAL_SEGMENT) {
-        if (show_sender_read_only())
-            return;
-        if (global.copied[c]) {
-            f_destination->copier->setChecked(true);
-            f_destination->showForWork();
-        } else {
-            if (!isGroupDestination(d) && d != c) {
-                report_error(Refusal::NotTimeForStation);
-                return;
-            }
-            f_destination->copier->setChecked(false);
-            f_destination->showForWork();
-            if (isGroupDestination(d)) {
-                global.copied_count = 0;
-                for (int station = 1; station <= 6; ++station)
-                    global.copied_count += global.copied[station] ? 1 : 0;
-                if (global.copied_count < GROUP_RECEIVERS)
-                    return;
-                global.phase = PHASE_RECEIVED;
-            }
-        }
-        if (global.phase == PHASE_RECEIVED) {
-            f_avance->_destinataire->setChecked(true);
-            f_avance->fin_traitement->setEnabled(true);
-            f_avance->raise();
-            f_avance->activateWindow();
-        }
-        return;
-    }
-
-    // The exercise is complete: the sender and the receivers can be looked at.
-    if (c == s)
-        f_Station_emettrice->showForReview();
-    if (c == d || global.copied[c])
-        f_destination->showForReview();
-}
-
-bool show_sender_read_only()
-{
-    if (global.clicked_station != global.src_index)
-        return false;
-    f_Station_emettrice->BitBtn2->setVisible(false);
-    f_Station_emettrice->BitBtn1->setVisible(false);
-    f_Station_emettrice->Label1->setVisible(false);
-    f_Station_emettrice->showForReview();
-    return true;
+    if (const auto refusal = follow({geometry::DiagramHit::Station, global.clicked_station}))
+        report_error(*refusal);
 }
 
 bool TPrincipale::hub_clicked(quint16 x)
 {
-    const int n = geometry::hitDiagram(QPoint(x, geometry::HUB_BAND_TOP)).number;
-    if (n == 0)
-        return false;
-    Tf_hub *dialog = hubDialog(n);
-    QCheckBox *done = n == 1 ? f_avance->_hub1 : f_avance->_hub2;
-
-    if (done->isChecked()) {
-        dialog->Panel->setEnabled(false);
-        dialog->Label1->setVisible(false);
-        dialog->BitBtn1->setVisible(false);
-        dialog->showForReview();
-        return true;
-    }
-    const int s = global.src_index;
-    const bool fromStation =
-        (n == 1 ? isLeftStation(s) : isRightStation(s)) && global.phase == PHASE_SENT;
-    const bool fromBridge = (n == 1 ? f_pont->b_egauche : f_pont->b_edroite)->isChecked() &&
-                            global.phase == PHASE_BRIDGE;
-    if (!fromStation && !fromBridge)
-        return false;
-
-    dialog->Panel->setEnabled(true);
-    dialog->Label1->setVisible(true);
-    dialog->BitBtn1->setVisible(true);
-    std::uint8_t(&expected)[9] = global.led_expected[n];
-    expectedLeds(entryPort(n, global.phase, s), expected);
-    global.current_hub = static_cast<std::uint8_t>(n);
-
-    if (auto_hub_pass()) {
-        // The hub's own activation records the phase too; this keeps the comparison below
-        // sound even where the window system never activates the dialog.
-        global.phase_at_hub = global.phase;
-        dialog->showForWork();
-    }
-    if (global.phase == global.phase_at_hub)
-        return true;
-
-    for (int p = 1; p <= 4; ++p)
-        if (expected[2 * p])
-            drawWire(Image1, geometry::cableOfPort(n, p), Wire::FromHub, colour::FRAME_REPEATED);
-    for (int k = 1; k <= 8; k += 2)
-        if (global.led_expected[global.current_hub][k])
-            dialog->paintLed(k, colour::RX_LIT);
-    for (int k = 2; k <= 8; k += 2)
-        if (global.led_expected[global.current_hub][k])
-            dialog->paintLed(k, colour::TX_LIT);
-    done->setChecked(true);
-    return true;
-}
-
-bool auto_hub_pass()
-{
-    if (global.hub_auto <= 0)
-        return true;
-    for (int i = 1; i <= global.hub_auto && i <= MAX_HUB_AUTO; ++i)
-        if (global.hub_manual[i])
-            return true;
-    global.phase_at_hub = global.phase;
-    if (global.phase == PHASE_SENT)
-        global.phase = PHASE_SOURCE_HUB;
-    else if (global.phase == PHASE_BRIDGE)
-        global.phase = PHASE_FINAL_SEGMENT;
-    return false;
+    return !follow(geometry::hitDiagram(QPoint(x, geometry::HUB_BAND_TOP)));
 }
 
 void TPrincipale::bridge_clicked()
 {
-    if (global.phase < PHASE_SOURCE_HUB) {
-        report_error(Refusal::NotTimeForBridge);
-        return;
+    if (const auto refusal = follow({geometry::DiagramHit::Bridge, 0}))
+        report_error(*refusal);
+}
+
+std::optional<Refusal> TPrincipale::follow(const geometry::DiagramHit &hit)
+{
+    const routing::Response response = routing::respond(hit, situation());
+    global.phase = response.phase;
+    if (response.refusal)
+        return response.refusal;
+    if (response.then == routing::Then::HubPassed) {
+        expectedLeds(response.entryPort, global.led_expected[hit.number]);
+        global.current_hub = static_cast<std::uint8_t>(hit.number);
+        // The hub's own activation records the phase too; this keeps the comparison afterwards
+        // sound even where the window system never activates the dialog.
+        global.phase_at_hub = response.passBegan;
     }
-    const bool done = f_avance->_Pont->isChecked();
-    f_pont->Panel->setEnabled(!done);
-    for (QPushButton *button :
-         {f_pont->BitBtn1, f_pont->Termine, f_pont->majgauche, f_pont->MAJdroite})
-        button->setVisible(!done);
-    if (done) {
-        f_pont->showForReview();
-        return;
+    for (const routing::Showing &showing : response.dialogs)
+        show_dialog(showing);
+    if (response.then != routing::Then::Nothing)
+        carry_out(routing::afterwards(hit, response, situation()));
+    return std::nullopt;
+}
+
+routing::State TPrincipale::situation() const
+{
+    routing::State state;
+    state.phase = global.phase;
+    state.source = global.src_index;
+    state.destination = global.dest_index;
+    std::copy(std::begin(global.copied), std::end(global.copied), state.copied);
+    state.hubDone[1] = f_avance->_hub1->isChecked();
+    state.hubDone[2] = f_avance->_hub2->isChecked();
+    state.bridgeDone = f_avance->_Pont->isChecked();
+    state.bridgeSide = f_pont->b_egauche->isChecked() ? 1 : f_pont->b_edroite->isChecked() ? 2 : 0;
+    state.hubsAutomatic = hubsAutomatic(global.hub_auto, global.hub_manual);
+    return state;
+}
+
+void TPrincipale::show_dialog(const routing::Showing &showing)
+{
+    using routing::Controls;
+    const bool setControls = showing.controls != Controls::AsTheyAre;
+    const bool working = showing.controls == Controls::Working;
+    ElementDialog *dialog = nullptr;
+    switch (showing.window) {
+    case routing::Window::Sender:
+        dialog = f_Station_emettrice;
+        if (setControls)
+            for (QWidget *control : std::initializer_list<QWidget *>{f_Station_emettrice->BitBtn2,
+                                                                     f_Station_emettrice->BitBtn1,
+                                                                     f_Station_emettrice->Label1})
+                control->setVisible(working);
+        break;
+    case routing::Window::Hub: {
+        Tf_hub *hub = hubDialog(showing.hub);
+        dialog = hub;
+        if (setControls) {
+            hub->Panel->setEnabled(working);
+            hub->Label1->setVisible(working);
+            hub->BitBtn1->setVisible(working);
+        }
+        break;
     }
-    f_pont->showForWork();
-    if (global.phase >= PHASE_BRIDGE) {
+    case routing::Window::Bridge:
+        dialog = f_pont;
+        if (setControls) {
+            f_pont->Panel->setEnabled(working);
+            for (QPushButton *button :
+                 {f_pont->BitBtn1, f_pont->Termine, f_pont->majgauche, f_pont->MAJdroite})
+                button->setVisible(working);
+        }
+        break;
+    case routing::Window::Receiver:
+        dialog = f_destination;
+        if (showing.copier != routing::Copier::AsItIs)
+            f_destination->copier->setChecked(showing.copier == routing::Copier::Ticked);
+        break;
+    }
+    switch (showing.mode) {
+    case routing::Mode::Work:
+        dialog->showForWork();
+        break;
+    case routing::Mode::Review:
+        dialog->showForReview();
+        break;
+    case routing::Mode::Automatic:
+        break;
+    }
+}
+
+void TPrincipale::carry_out(const routing::Aftermath &after)
+{
+    global.phase = after.phase;
+    if (after.copiedCount)
+        global.copied_count = static_cast<std::uint8_t>(*after.copiedCount);
+    if (after.frameRow) {
+        trame_gauche->setText(0, 0, global.station_table[1][global.dest_index]);
+        trame_gauche->setText(1, 0, global.station_table[1][global.src_index]);
+        trame_gauche->show();
+    }
+    for (const routing::Line &line : after.lines)
+        drawWire(Image1, line.cable, line.wire, line.colour);
+    for (const auto &[k, colour] : after.leds)
+        hubDialog(global.current_hub)->paintLed(k, colour);
+    switch (after.tick) {
+    case routing::Tick::None:
+        break;
+    case routing::Tick::Sender:
+        f_avance->_emetteur->setChecked(true);
+        break;
+    case routing::Tick::Hub1:
+        f_avance->_hub1->setChecked(true);
+        break;
+    case routing::Tick::Hub2:
+        f_avance->_hub2->setChecked(true);
+        break;
+    case routing::Tick::Bridge:
         f_avance->_Pont->setChecked(true);
-        // The bridge sends into the hub on the chosen side, on its own cable there.
-        for (int hub : {1, 2})
-            if ((hub == 1 ? f_pont->b_egauche : f_pont->b_edroite)->isChecked())
-                drawWire(Image1, geometry::cableOfPort(hub, BRIDGE_PORT[hub]), Wire::ToHub,
-                         colour::FRAME_SENT);
+        break;
+    case routing::Tick::Receiver:
+        f_avance->_destinataire->setChecked(true);
+        f_avance->fin_traitement->setEnabled(true);
+        f_avance->raise();
+        f_avance->activateWindow();
+        break;
     }
+}
+
+bool auto_hub_pass()
+{
+    if (!hubsAutomatic(global.hub_auto, global.hub_manual))
+        return true;
+    global.phase_at_hub = global.phase;
+    global.phase = phaseAfterHubPass(global.phase);
+    return false;
 }

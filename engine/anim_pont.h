@@ -1,11 +1,17 @@
 // SPDX-FileCopyrightText: 2026 the KZ Pont authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up (settings, station table, exercise list), the exercise cycle
-// ("Nouveau", end of a series, quitting) and the network diagram whose clicks open the element
-// dialogs in turn, draw the frame's path and tick the progress window.
+// ("Nouveau", end of a series, quitting) and the network diagram. Each click on the diagram is
+// handed, with a copy of the state, to the click rules (core/click_routing), and their answer is
+// carried out here: the element dialogs shown in turn, the frame's path drawn, the progress window
+// ticked.
 #pragma once
 
+#include "core/click_routing.h"
+
 #include <QMainWindow>
+
+#include <optional>
 
 class PictureView;
 class QAction;
@@ -55,6 +61,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Carries out what a press that hit `hit` does; the refusal, if it was refused, is left to the
+    // caller to report.
+    std::optional<Refusal> follow(const geometry::DiagramHit &hit);
+    routing::State situation() const;
+    void show_dialog(const routing::Showing &showing);
+    void carry_out(const routing::Aftermath &after);
     void read_exercise_list();
     void choose_exercise();
     void reset_displays();
@@ -64,7 +76,5 @@ private:
 
 extern TPrincipale *Principale;
 
-// When the clicked station is the sender, shows the sending-station dialog read-only.
-bool show_sender_read_only();
 // True when the hub pass must be done by hand; false when it has just been done automatically.
 bool auto_hub_pass();
