@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 the KZ Pont authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's rules on plain data: what a press on the diagram or on a hub's LED panel hits, the
-// LEDs a hub must show for each port a frame enters by, the check of the student's LEDs, the
-// receiving station's copy decision, the weights of a drawn exercise and the time of a series.
+// The program's rules on plain data: what a press on the diagram or on a hub's LED panel hits, what
+// a click on each element does in each phase, the LEDs a hub must show for each port a frame
+// enters by, the check of the student's LEDs, the receiving station's copy decision, the weights
+// of a drawn exercise and the time of a series.
 // Every expected value is written here, from the lesson's tables.
+#include "core/click_routing.h"
 #include "core/exercise_choice.h"
 #include "core/geometry.h"
 #include "core/hub_rules.h"
@@ -18,6 +20,7 @@ using geometry::DiagramHit;
 
 Q_DECLARE_METATYPE(CopyOutcome)
 Q_DECLARE_METATYPE(LedCheck)
+Q_DECLARE_METATYPE(routing::State)
 
 namespace
 {
@@ -42,6 +45,41 @@ QString lit(const std::uint8_t (&pattern)[9])
     return (rx + tx).join(u' ');
 }
 
+// A click's response in a few letters: S the sending dialog, H a hub's, B the bridge's, R the
+// receiving one; a capital for a modal showing (work), a small letter for a modeless one (review),
+// A for a hub pass run by itself; then + or - for working or read-only controls, and for the
+// receiving dialog + or - for its copy box ticked or cleared (nothing: left as they are); "&"
+// between two dialogs; "." for nothing at all; "!e", "!s", "!h", "!b" for the refusals below;
+// ">N" when the phase becomes N.
+QString describe(const routing::Response &response, int phase)
+{
+    using namespace routing;
+    static const QMap<QString, QString> refusals{
+        {"!e", "Ce n'est pas la station émettrice"},
+        {"!s", "Ce n'est pas le moment de traiter cette station"},
+        {"!h", "Ce n'est pas le moment de traiter ce hub"},
+        {"!b", "Ce n'est pas le moment de traiter le Pont"}};
+    QStringList shown;
+    if (response.refusal)
+        shown << refusals.key(refusalMessage(*response.refusal), "!?");
+    for (const Showing &d : response.dialogs) {
+        QString token = QString(QLatin1Char("SHBR"[int(d.window)]));
+        if (d.mode == Mode::Review)
+            token = token.toLower();
+        else if (d.mode == Mode::Automatic)
+            token = "A";
+        token += d.controls == Controls::Working    ? "+"
+                 : d.controls == Controls::ReadOnly ? "-"
+                                                    : "";
+        token += d.copier == Copier::Ticked ? "+" : d.copier == Copier::Cleared ? "-" : "";
+        shown << token;
+    }
+    QString text = shown.isEmpty() ? "." : shown.join('&');
+    if (response.phase != phase)
+        text += '>' + QString::number(response.phase);
+    return text;
+}
+
 } // namespace
 
 class TestRules : public QObject
@@ -50,6 +88,8 @@ class TestRules : public QObject
 private slots:
     void diagramHits_data();
     void diagramHits();
+    void clickRouting_data();
+    void clickRouting();
     void ledHits_data();
     void ledHits();
     void expectedLeds_data();
@@ -108,6 +148,90 @@ void TestRules::diagramHits()
     QFETCH(QPoint, point);
     QFETCH(QString, hit);
     QCOMPARE(describe(geometry::hitDiagram(point)), hit);
+}
+
+void TestRules::clickRouting_data()
+{
+    QTest::addColumn<routing::State>("state");
+    QTest::addColumn<int>("element"); // stations 1..6, then hub 1, hub 2, the bridge
+    QTest::addColumn<QString>("outcome");
+    // Each exercise in the phases it passes through, with the stations that have copied a group
+    // frame by then and the side the bridge sends to (0: it keeps the frame); the cells are the
+    // responses to stations 1..6, hub 1, hub 2 and the bridge.
+    const struct {
+        const char *kind;
+        int source, destination, side, phase;
+        const char *copied, *cells;
+        bool automatic = false;
+    } table[] = {
+        {"same segment", 2, 1, 0, 0, "", "!e>10 S+>10 !e>10 !e>10 !e>10 !e>10 !h !h !b"},
+        {"same segment", 2, 1, 0, 10, "", "!e S+ !e !e !e !e !h !h !b"},
+        {"same segment", 2, 1, 0, 20, "", "!s s- !s !s !s !s H+ !h !b"},
+        {"same segment", 2, 1, 0, 30, "", "!s s- !s !s !s !s h- !h B+"},
+        {"same segment", 2, 1, 0, 50, "", "R- s- !s !s !s !s h- !h b-"},
+        {"same segment", 2, 1, 0, 60, "", "r s . . . . h- !h b-"},
+        {"other segment", 2, 5, 2, 10, "", "!e S+ !e !e !e !e !h !h !b"},
+        {"other segment", 2, 5, 2, 20, "", "!s s- !s !s !s !s H+ !h !b"},
+        {"other segment", 2, 5, 2, 20, "", "!s s- !s !s !s !s A+>30 !h !b", true},
+        {"other segment", 2, 5, 2, 30, "", "!s s- !s !s !s !s h- !h B+"},
+        {"other segment", 2, 5, 2, 40, "", "!s s- !s !s !s !s h- H+ b-"},
+        {"other segment", 2, 5, 2, 40, "", "!s s- !s !s !s !s h- A+>50 b-", true},
+        {"other segment", 2, 5, 2, 50, "", "!s s- !s !s R- !s h- h- b-"},
+        {"other segment", 2, 5, 2, 60, "", ". s . . r . h- h- b-"},
+        {"broadcast", 1, 7, 2, 10, "", "S+ !e !e !e !e !e !h !h !b"},
+        {"broadcast", 1, 7, 2, 20, "", "s- !s !s !s !s !s H+ !h !b"},
+        {"broadcast", 1, 7, 2, 30, "", "s- R- R- !s !s !s h- !h B+"},
+        {"broadcast", 1, 7, 2, 40, "2", "s- R+ R- !s !s !s h- H+ b-"},
+        {"broadcast", 1, 7, 2, 50, "23", "s- R+ R+ R- R- R- h- h- b-"},
+        {"broadcast", 1, 7, 2, 60, "23456", "s r r r r r h- h- b-"},
+        {"multicast", 6, 8, 1, 10, "", "!e !e !e !e !e S+ !h !h !b"},
+        {"multicast", 6, 8, 1, 20, "", "!s !s !s !s !s s- !h H+ !b"},
+        {"multicast", 6, 8, 1, 30, "", "!s !s !s R- R- s- !h h- B+"},
+        {"multicast", 6, 8, 1, 40, "4", "!s !s !s R+ R- s- H+ h- b-"},
+        {"multicast", 6, 8, 1, 50, "45", "R- R- R- R+ R+ s- h- h- b-"},
+        {"multicast", 6, 8, 1, 60, "12345", "r r r r r s h- h- b-"},
+        {"to itself", 3, 3, 0, 10, "", "!e !e S+ !e !e !e !h !h !b"},
+        {"to itself", 3, 3, 0, 20, "", "!s !s s- !s !s !s H+ !h !b"},
+        {"to itself", 3, 3, 0, 30, "", "!s !s s- !s !s !s h- !h B+"},
+        {"to itself", 3, 3, 0, 50, "", "!s !s s- !s !s !s h- !h b-"},
+        {"to itself", 3, 3, 0, 60, "", ". . s&r . . . h- !h b-"},
+    };
+    const char *const elements[] = {"station 1", "station 2", "station 3", "station 4", "station 5",
+                                    "station 6", "hub 1",     "hub 2",     "bridge"};
+    for (const auto &row : table) {
+        routing::State state;
+        state.phase = std::uint8_t(row.phase);
+        state.source = row.source;
+        state.destination = row.destination;
+        for (const char *c = row.copied; *c; ++c)
+            state.copied[*c - '0'] = true;
+        // What the progress window has ticked by then, and the bridge's choice once it has made it.
+        state.hubDone[row.source <= 3 ? 1 : 2] = row.phase >= 30;
+        state.hubDone[row.source <= 3 ? 2 : 1] = row.phase >= 50 && row.side != 0;
+        state.bridgeDone = row.phase >= 40;
+        state.bridgeSide = row.phase >= 40 ? row.side : 0;
+        state.hubsAutomatic = row.automatic;
+        const QStringList cells = QString::fromLatin1(row.cells).split(' ');
+        for (int e = 1; e <= 9; ++e)
+            QTest::addRow("%s %d>%d at %d%s, %s", row.kind, row.source, row.destination, row.phase,
+                          row.automatic ? " (automatic hubs)" : "", elements[e - 1])
+                << state << e << cells[e - 1];
+    }
+}
+
+void TestRules::clickRouting()
+{
+    QFETCH(routing::State, state);
+    QFETCH(int, element);
+    QFETCH(QString, outcome);
+    const DiagramHit hit = element <= 6   ? DiagramHit{DiagramHit::Station, element}
+                           : element <= 8 ? DiagramHit{DiagramHit::HubBand, element - 6}
+                                          : DiagramHit{DiagramHit::Bridge, 0};
+    const routing::Response response = routing::respond(hit, state);
+    QCOMPARE(describe(response, state.phase), outcome);
+    for (const routing::Showing &d : response.dialogs)
+        if (d.window == routing::Window::Hub)
+            QCOMPARE(d.hub, hit.number);
 }
 
 void TestRules::ledHits_data()
