@@ -52,7 +52,7 @@ struct Showing {
     Copier copier;
 };
 
-// What to look at once a dialog shown for work has closed.
+// What to look at once a dialog shown for work has closed, or a hub pass has run by itself.
 enum class Then {
     Nothing,
     FrameBuilt, // the sender's dialog: did the frame leave?

@@ -466,27 +466,17 @@ void TPrincipale::carry_out(const routing::Aftermath &after)
         drawWire(Image1, line.cable, line.wire, line.colour);
     for (const auto &[k, colour] : after.leds)
         hubDialog(global.current_hub)->paintLed(k, colour);
-    switch (after.tick) {
-    case routing::Tick::None:
-        break;
-    case routing::Tick::Sender:
-        f_avance->_emetteur->setChecked(true);
-        break;
-    case routing::Tick::Hub1:
-        f_avance->_hub1->setChecked(true);
-        break;
-    case routing::Tick::Hub2:
-        f_avance->_hub2->setChecked(true);
-        break;
-    case routing::Tick::Bridge:
-        f_avance->_Pont->setChecked(true);
-        break;
-    case routing::Tick::Receiver:
-        f_avance->_destinataire->setChecked(true);
+    if (after.tick == routing::Tick::None)
+        return;
+    // The "done" boxes in the order of the ticks.
+    QCheckBox *const done[] = {nullptr,         f_avance->_emetteur, f_avance->_hub1,
+                               f_avance->_hub2, f_avance->_Pont,     f_avance->_destinataire};
+    done[int(after.tick)]->setChecked(true);
+    if (after.tick == routing::Tick::Receiver) {
+        // The exercise may now be closed.
         f_avance->fin_traitement->setEnabled(true);
         f_avance->raise();
         f_avance->activateWindow();
-        break;
     }
 }
 
