@@ -174,6 +174,18 @@ void Tf_pont::BitBtn1Click()
     writePending(table_gauche, QString(), QString());
 }
 
+TableSide Tf_pont::whereInTables(const QString &address) const
+{
+    switch (bridge::lookup(address, readTable(table_gauche), readTable(table_droite))) {
+    case bridge::DestChoice::Left:
+        return TableSide::Left;
+    case bridge::DestChoice::Right:
+        return TableSide::Right;
+    default:
+        return TableSide::None;
+    }
+}
+
 void Tf_pont::TermineClick()
 {
     bridge::Completion input;

@@ -6,6 +6,7 @@
 // ages both tables. The two tables are the bridge's memory for the whole run.
 #pragma once
 
+#include "core/refusals.h"
 #include "dialogs/element_dialog.h"
 
 class PictureView;
@@ -49,6 +50,8 @@ public:
     QPushButton *Termine;
 
     void FormCreate();
+    // Where `address` stands in the two tables as they are shown now.
+    TableSide whereInTables(const QString &address) const;
     void FormActivate() override;
     void majgaucheClick();
     void MAJdroiteClick();

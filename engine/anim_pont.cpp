@@ -180,6 +180,7 @@ void TPrincipale::FormCreate()
     };
     global.dest_diff_src =
         settings->readBool(SECTION_PARAMS, QStringLiteral("dest_diff_src"), true);
+    global.explanations = settings->readBool(SECTION_PARAMS, QStringLiteral("explications"), false);
     global.ttl_value = QString::number(integer("ttl_max", 99, 0, 255));
     global.freq_multi = static_cast<std::uint8_t>(integer("freq_multi", 1, 0, 249));
     global.questions_dir = settings->readString(SECTION_PARAMS, QStringLiteral("questions"), {});

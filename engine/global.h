@@ -32,6 +32,7 @@ struct Global {
     RefusalTally refusals; // what the error count is made of
 
     bool dest_diff_src = false;
+    bool explanations = false; // refusal boxes offer the rule and this attempt's facts
     std::uint8_t freq_multi = 0;
     QString ttl_value;
     std::int32_t hub_auto = 0;

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/u_avance.h"
 
+#include "core/hub_rules.h"
+#include "dialogs/U_pont.h"
+#include "dialogs/u_dest.h"
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "platform/desktop.h"
@@ -157,11 +160,52 @@ void Tf_avance::fin_traitementClick()
     Principale->FIN();
 }
 
+namespace
+{
+
+// The facts of the attempt being refused, from the shared state and the windows that show it.
+RefusalContext attemptContext(Refusal refusal)
+{
+    RefusalContext context;
+    context.phase = global.phase;
+    context.source = global.src_index;
+    context.destination = global.dest_index;
+    for (int row = 0; row < STATION_ROWS; ++row) {
+        context.labels[row] = global.station_table[0][row];
+        context.addresses[row] = global.station_table[1][row];
+    }
+    const bool clickedInDiagram =
+        refusal == Refusal::NotTheSender || refusal == Refusal::NotTimeForStation;
+    if (clickedInDiagram || (f_destination && f_destination->isVisible()))
+        context.station = global.clicked_station;
+    if (global.current_hub == 1 || global.current_hub == 2) {
+        context.hub = global.current_hub;
+        context.entryPort = entryPort(context.hub, global.phase, global.src_index);
+    }
+    if (f_pont)
+        context.destinationInTables =
+            f_pont->whereInTables(global.station_table[1][global.dest_index]);
+    if (f_avance) {
+        const std::pair<QCheckBox *, QCheckBox *> rows[3] = {
+            {f_avance->destinataire, f_avance->_destinataire},
+            {f_avance->Hub1, f_avance->_hub1},
+            {f_avance->Hub2, f_avance->_hub2}};
+        for (const auto &[student, program] : rows)
+            if (student->isChecked() == program->isChecked())
+                context.rowsWithoutOneTick << student->text();
+    }
+    return context;
+}
+
+} // namespace
+
 void report_error(Refusal refusal)
 {
     global.refusals.count(refusal, global.error_count);
     saturatingIncrement(global.error_count);
     if (f_avance)
         f_avance->writeErrorCount();
-    platform::messageBox(platform::BoxKind::Warning, refusalMessage(refusal));
+    platform::messageBox(
+        platform::BoxKind::Warning, refusalMessage(refusal), platform::BoxButtons::Ok,
+        global.explanations ? refusalExplanation(refusal, attemptContext(refusal)) : QString());
 }

@@ -19,11 +19,25 @@ namespace platform
 namespace
 {
 
+// A "Pourquoi ?" button that writes the explanation under the message, leaving the box open.
+void offerExplanation(QMessageBox *box, const QString &explanation)
+{
+    QPushButton *why = box->addButton(QStringLiteral("Pourquoi ?"), QMessageBox::ActionRole);
+    why->setObjectName(QStringLiteral("pourquoi"));
+    // Every button of a message box closes it: this one is taken off the box's own handling.
+    QObject::disconnect(why, &QAbstractButton::clicked, nullptr, nullptr);
+    QObject::connect(why, &QAbstractButton::clicked, box, [box, why, explanation] {
+        box->setInformativeText(explanation);
+        box->setAccessibleDescription(box->text() + QLatin1Char('\n') + explanation);
+        why->setEnabled(false);
+    });
+}
+
 class RealServices : public Services
 {
 public:
     BoxAnswer showBox(QWidget *parent, BoxKind kind, const QString &title, const QString &text,
-                      BoxButtons buttons) override
+                      BoxButtons buttons, const QString &explanation) override
     {
         QMessageBox box(parent);
         box.setWindowTitle(title);
@@ -40,6 +54,8 @@ public:
         box.setEscapeButton(cancel ? cancel : ok);
         box.setAccessibleName(title);
         box.setAccessibleDescription(text);
+        if (!explanation.isEmpty())
+            offerExplanation(&box, explanation);
         keepAbove(&box, true);
         box.exec();
         if (cancel && box.clickedButton() != ok)
@@ -94,12 +110,14 @@ void setServices(Services *replacement)
     current = replacement ? replacement : &realServices;
 }
 
-BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons)
+BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons,
+                     const QString &explanation)
 {
     QWidget *parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();
-    const BoxAnswer answer = current->showBox(parent, kind, boxTitle(kind), text, buttons);
+    const BoxAnswer answer =
+        current->showBox(parent, kind, boxTitle(kind), text, buttons, explanation);
     // Give the window under the box its activation back. Without a window manager nothing else
     // does; when it is still the active window (a box that never took the activation), it is
     // told that the activation went and came back, as a shown box would have done.

@@ -28,9 +28,11 @@ class Services
 public:
     virtual ~Services() = default;
     // Shows a modal box over `parent` (may be null) and returns the button pressed; closing the
-    // box by other means answers Cancel when there is a Cancel button, else Ok.
+    // box by other means answers Cancel when there is a Cancel button, else Ok. A box with
+    // `explanation` offers it on demand, under a "Pourquoi ?" button.
     virtual BoxAnswer showBox(QWidget *parent, BoxKind kind, const QString &title,
-                              const QString &text, BoxButtons buttons) = 0;
+                              const QString &text, BoxButtons buttons,
+                              const QString &explanation) = 0;
     virtual QDateTime now() = 0;
     virtual void seedRandom() = 0;
     // A uniform integer in 0 .. n - 1 (n >= 1).
@@ -44,7 +46,8 @@ public:
 // Installs `replacement` (not owned), or the real services again when null.
 void setServices(Services *replacement);
 
-BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons = BoxButtons::Ok);
+BoxAnswer messageBox(BoxKind kind, const QString &text, BoxButtons buttons = BoxButtons::Ok,
+                     const QString &explanation = QString());
 QDateTime now();
 void seedRandom();
 int random(int n);

@@ -3,6 +3,7 @@
 // The exercise cycle through the real windows: new exercises, imposed then drawn, the progress
 // window, the end of an exercise and of a series, the error count, quitting. The phases are
 // driven through the shared state where the diagram would move them.
+#include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
@@ -73,6 +74,8 @@ private slots:
     void quitAsksFirst();
     void countersStopAtTheirLimit();
     void errorTallyInTheTooltip();
+    void refusalsExplainedOnRequest_data();
+    void refusalsExplainedOnRequest();
     void aboutOpensModally();
 };
 
@@ -405,6 +408,98 @@ void TestCycle::errorTallyInTheTooltip()
     click(f_avance->emetteur);
     click(f_avance->emetteur);
     QVERIFY(tally().startsWith(QStringLiteral("3 × L'émetteur doit émettre !\n")));
+}
+
+void TestCycle::refusalsExplainedOnRequest_data()
+{
+    // Exercise 1 sends from Machine 2 (hub 1, port 2) to Machine 5 (00-AA-00-95-A0-5D).
+    QTest::addColumn<int>("refusal");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<int>("hub");         // the hub whose LEDs are checked
+    QTest::addColumn<int>("clicked");     // the station clicked
+    QTest::addColumn<QString>("learned"); // written in the right table's last row
+    QTest::addColumn<QString>("element"); // named by the rule
+    QTest::addColumn<QString>("fact");    // what was wrong in this attempt; "" where none is told
+    const auto row = [](const char *name, Refusal refusal, const char *message, int phase, int hub,
+                        int clicked, const char *element, const char *fact,
+                        const char *learned = "") {
+        QTest::newRow(name) << int(refusal) << QString::fromUtf8(message) << phase << hub << clicked
+                            << QString::fromUtf8(learned) << QString::fromUtf8(element)
+                            << QString::fromUtf8(fact);
+    };
+    row("sender box", Refusal::SenderMustSend, "L'émetteur doit émettre !", 10, 0, 0, "émetteur",
+        "L'émetteur de cet exercice est Machine 2.");
+    row("receiver", Refusal::CheckReceiver, "Vérifiez le destinataire (et l'expéditeur)", 10, 0, 0,
+        "station", "Cette trame va de Machine 2 à Machine 5.");
+    row("ticks", Refusal::OneTickPerRow, "Une et une seule coche par ligne", 60, 0, 0, "ligne",
+        "Ligne à revoir : destinataire, Hub1, Hub2.");
+    row("not the sender", Refusal::NotTheSender, "Ce n'est pas la station émettrice", 10, 0, 4,
+        "station émettrice",
+        "Le clic est tombé sur Machine 4. L'émetteur de cet exercice est Machine 2.");
+    row("station", Refusal::NotTimeForStation, "Ce n'est pas le moment de traiter cette station",
+        20, 0, 5, "station", "Machine 2 vient d'émettre la trame : elle entre dans le Hub 1.");
+    row("hub", Refusal::NotTimeForHub, "Ce n'est pas le moment de traiter ce hub", 10, 0, 0, "hub",
+        "La trame n'est pas encore émise");
+    row("bridge", Refusal::NotTimeForBridge, "Ce n'est pas le moment de traiter le Pont", 20, 0, 0,
+        "pont", "elle entre dans le Hub 1");
+    row("cell", Refusal::NoAddressInThisCell, "Ce champ ne doit pas contenir d'adresse MAC", 10, 0,
+        0, "trame", "");
+    row("address", Refusal::WrongAddress, "Une adresse MAC est incorrecte", 10, 0, 0, "adresse MAC",
+        "de Machine 2 (00-C0-B0-08-31-A4) à Machine 5 (00-AA-00-95-A0-5D)");
+    row("rx", Refusal::WrongRxLed, "Au moins une led RX est mal positionnée", 20, 1, 0, "led RX",
+        "La trame entre dans le Hub 1 par le port 2 (celui de Machine 2).");
+    row("tx", Refusal::WrongTxLed, "Au moins une led TX est mal positionnée", 40, 2, 0, "leds TX",
+        "La trame entre dans le Hub 2 par le port 1 (celui du pont).");
+    row("tables", Refusal::TablesNotUpdated, "Les tables ne sont pas correctement mises à jour", 30,
+        0, 0, "table",
+        "L'adresse source, Machine 2 (00-C0-B0-08-31-A4), est arrivée par le port gauche du pont.");
+    row("analysis", Refusal::AddressesMisread, "Adresses mal analysées", 30, 0, 0, "destinataire",
+        "Machine 5 (00-AA-00-95-A0-5D), n'est dans aucune table.");
+    row("analysis, learned", Refusal::AddressesMisread, "Adresses mal analysées", 30, 0, 0,
+        "destinataire", "Machine 5 (00-AA-00-95-A0-5D), est dans la table de droite.",
+        "00-AA-00-95-A0-5D");
+    row("emission", Refusal::WrongEmission, "Décision d'émission incorrecte", 30, 0, 0, "pont",
+        "La trame est arrivée par le port gauche du pont. L'adresse du destinataire");
+}
+
+void TestCycle::refusalsExplainedOnRequest()
+{
+    QFETCH(int, refusal);
+    QFETCH(QString, message);
+    QFETCH(QString, fact);
+    QFETCH(QString, element);
+    QFETCH(int, phase);
+    QFETCH(int, hub);
+    QFETCH(int, clicked);
+    QFETCH(QString, learned);
+    for (const char *key : {"", "explications=0\r\n", "explications=1\r\n"}) {
+        const bool explained = QByteArray(key).endsWith("1\r\n");
+        ProgramFixture program(defaultSettings("questions=.\r\n" + QByteArray(key)));
+        QVERIFY(program.started());
+        global.phase = static_cast<std::uint8_t>(phase);
+        global.current_hub = static_cast<std::uint8_t>(hub);
+        global.clicked_station = static_cast<std::uint8_t>(clicked);
+        f_pont->table_droite->setText(0, 4, learned);
+
+        report_error(Refusal(refusal));
+        QCOMPARE(global.error_count, 1);
+        QCOMPARE(program.fake.boxes.size(), 1);
+        const RecordedBox box = program.fake.boxes.last();
+        QCOMPARE(box.kind, BoxKind::Warning);
+        QCOMPARE(box.title, QStringLiteral("Avertissement"));
+        QCOMPARE(box.text, message);
+        if (!explained) {
+            QCOMPARE(box.explanation, QString());
+            continue;
+        }
+        const QStringList parts = box.explanation.split(QStringLiteral("\n\n"));
+        QVERIFY2(parts.first().contains(element, Qt::CaseInsensitive), qPrintable(parts.first()));
+        if (fact.isEmpty())
+            QCOMPARE(parts.size(), 1);
+        else
+            QVERIFY2(parts.size() == 2 && parts.last().contains(fact), qPrintable(box.explanation));
+    }
 }
 
 void TestCycle::aboutOpensModally()

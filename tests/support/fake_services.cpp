@@ -15,9 +15,10 @@ FakeServices::~FakeServices()
 }
 
 platform::BoxAnswer FakeServices::showBox(QWidget *, platform::BoxKind kind, const QString &title,
-                                          const QString &text, platform::BoxButtons buttons)
+                                          const QString &text, platform::BoxButtons buttons,
+                                          const QString &explanation)
 {
-    boxes.append({kind, title, text});
+    boxes.append({kind, title, text, explanation});
     if (onBox)
         onBox(boxes.last());
     if (buttons == platform::BoxButtons::OkCancel && !answers.isEmpty())

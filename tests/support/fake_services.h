@@ -17,6 +17,7 @@ struct RecordedBox {
     platform::BoxKind kind;
     QString title;
     QString text;
+    QString explanation; // offered under "Pourquoi ?"; empty for a plain box
 };
 
 class FakeServices : public platform::Services
@@ -26,7 +27,8 @@ public:
     ~FakeServices() override;
 
     platform::BoxAnswer showBox(QWidget *parent, platform::BoxKind kind, const QString &title,
-                                const QString &text, platform::BoxButtons buttons) override;
+                                const QString &text, platform::BoxButtons buttons,
+                                const QString &explanation) override;
     QDateTime now() override { return clock; }
     void seedRandom() override { ++seeds; }
     int random(int n) override;
