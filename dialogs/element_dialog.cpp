@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/element_dialog.h"
 
+#include "dialogs/guide.h"
 #include "platform/desktop.h"
 
 #include <QApplication>
@@ -37,8 +38,10 @@ bool ElementDialog::event(QEvent *event)
     switch (event->type()) {
     case QEvent::WindowDeactivate:
         // Qt has already made the window that takes the activation the active one: none when
-        // another application takes it.
-        lentToProgram = isVisible() && !isMinimized() && QApplication::activeWindow() != nullptr;
+        // another application takes it. The guide is only read: coming back from it is not
+        // coming back from a refusal.
+        lentToProgram = isVisible() && !isMinimized() && QApplication::activeWindow() != nullptr &&
+                        !guide::isGuide(QApplication::activeWindow());
         break;
     case QEvent::WindowStateChange:
         if (isMinimized())

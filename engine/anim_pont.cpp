@@ -11,6 +11,7 @@
 #include "core/settings.h"
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
+#include "dialogs/guide.h"
 #include "dialogs/u_dest.h"
 #include "dialogs/u_hub.h"
 #include "dialogs/u_hub2.h"
@@ -62,7 +63,8 @@ const QString DIAGRAM_HELP = QStringLiteral("Cliquer sur les éléments du rése
                                             "1 à 6 : stations 1 à 6\n"
                                             "G : Hub 1 (à gauche)\n"
                                             "D : Hub 2 (à droite)\n"
-                                            "P : Pont");
+                                            "P : Pont\n"
+                                            "F1 : le guide");
 
 const QString MAIN_TITLE =
     QStringLiteral("KZ Pont  -  Le pont transparent entre deux segments Ethernet");
@@ -147,6 +149,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     setFixedSize(632, 434 + menu->sizeHint().height());
     move(1, 1);
 
+    guide::installKey(this);
     FormCreate();
 }
 

@@ -30,6 +30,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace
@@ -243,6 +246,7 @@ private slots:
     void everyControlHasAFrenchName();
     void ledStatesAreSpoken();
     void messageBoxReadsItsText();
+    void f1ShowsTheGuide();
 };
 
 void TestKeyboard::wholeExerciseByKeys_data()
@@ -424,7 +428,7 @@ void TestKeyboard::keysAreExplained()
     ProgramFixture program;
     QVERIFY(program.started());
     const QString diagram = Principale->Image1->toolTip();
-    for (const char *key : {"1 à 6", "G : Hub 1", "D : Hub 2", "P : Pont"})
+    for (const char *key : {"1 à 6", "G : Hub 1", "D : Hub 2", "P : Pont", "F1 : le guide"})
         QVERIFY2(diagram.contains(QString::fromUtf8(key)), key);
     QCOMPARE(accessibleText(Principale->Image1, QAccessible::Description), diagram);
     for (Tf_hub *hub : {hubDialog(1), hubDialog(2)}) {
@@ -515,6 +519,84 @@ void TestKeyboard::messageBoxReadsItsText()
     QCOMPARE(description, QStringLiteral("Au moins une led RX est mal positionnée"));
     QCOMPARE(button, QStringLiteral("OK"));
     delete window;
+}
+
+// Clicks the guide's link to `href`, as a reader would.
+void clickLink(QTextBrowser *guide, const QString &href)
+{
+    for (QTextBlock block = guide->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorHref() != href)
+                continue;
+            QTextCursor cursor(guide->document());
+            cursor.setPosition(it.fragment().position() + 1);
+            guide->setTextCursor(cursor);
+            guide->ensureCursorVisible();
+            QTest::mouseClick(guide->viewport(), Qt::LeftButton, {},
+                              guide->cursorRect(cursor).center());
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no link to ") + href));
+}
+
+void TestKeyboard::f1ShowsTheGuide()
+{
+    ProgramFixture program;
+    QVERIFY(program.started());
+    switchTo(Principale);
+    press(Qt::Key_F1);
+    auto *guide = Principale->findChild<QTextBrowser *>(QStringLiteral("f_guide"));
+    QVERIFY(guide && guide->isVisible() && guide->isWindow());
+    QCOMPARE(guide->windowTitle(), QStringLiteral("KZ Pont : guide de l'élève et de l'enseignant"));
+    QCOMPARE(accessibleText(guide, QAccessible::Name), QStringLiteral("Guide de KZ Pont"));
+    const QVariant picture =
+        guide->document()->resource(QTextDocument::ImageResource, QUrl("guide/bureau.png"));
+    QVERIFY(!QImage::fromData(picture.toByteArray()).isNull() || !picture.value<QImage>().isNull());
+    // Between sections, to the keyboard page and back.
+    clickLink(guide, QStringLiteral("#les-messages-de-refus"));
+    QVERIFY(guide->verticalScrollBar()->value() > 0);
+    QCOMPARE(guide->cursorForPosition(QPoint(20, 2)).block().text(),
+             QStringLiteral("Les messages de refus"));
+    clickLink(guide, QStringLiteral("keyboard.md"));
+    QCOMPARE(guide->source(), QUrl("qrc:/docs/keyboard.md"));
+    QCOMPARE(guide->document()->begin().text(), QStringLiteral("Clavier"));
+    guide->backward();
+    press(Qt::Key_Escape);
+    QVERIFY(!guide->isVisible());
+
+    // Over a working dialog the guide is modal above it; closed, the dialog goes on as it was.
+    QString guideOver, cellAfter;
+    whenModal<Tf_Station_emettrice>([&](Tf_Station_emettrice *dialog) {
+        dialog->trame->setText(0, 0, QStringLiteral("00-AA-00-95-A0-5D"));
+        press(Qt::Key_F1);
+        guideOver = QApplication::activeModalWidget()->objectName();
+        press(Qt::Key_Escape);
+        cellAfter = dialog->isVisible() ? dialog->trame->text(0, 0) : QString();
+        dialog->close();
+    });
+    student::clickDiagram(student::stationPoint(2));
+    QCOMPARE(guideOver, QStringLiteral("f_guide"));
+    QCOMPARE(cellAfter, QStringLiteral("00-AA-00-95-A0-5D"));
+
+    // Over a real refusal box too; the box then explains itself on request and stays open.
+    platform::setServices(nullptr);
+    QString informative;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        press(Qt::Key_F1);
+        guideOver = QApplication::activeModalWidget()->objectName();
+        press(Qt::Key_Escape);
+        auto *why = box->findChild<QPushButton *>(QStringLiteral("pourquoi"));
+        QVERIFY(why && why->text() == QStringLiteral("Pourquoi ?"));
+        why->click();
+        informative = box->isVisible() ? box->informativeText() : QString();
+        box->defaultButton()->click();
+    });
+    platform::messageBox(platform::BoxKind::Warning, QStringLiteral("Adresses mal analysées"),
+                         platform::BoxButtons::Ok, QStringLiteral("La règle."));
+    platform::setServices(&program.fake);
+    QCOMPARE(guideOver, QStringLiteral("f_guide"));
+    QCOMPARE(informative, QStringLiteral("La règle."));
 }
 
 QTEST_MAIN(TestKeyboard)
