@@ -5,8 +5,10 @@
 #include "platform/desktop.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -34,7 +36,8 @@ QString anchorOf(const QString &heading)
     return anchor;
 }
 
-// Markdown pages whose headings can be reached by "#name" links.
+// Markdown pages shown with their headings set large and bold, reachable by "#name" links, and
+// without the notes for the guide's editors.
 class GuideBrowser : public QTextBrowser
 {
 public:
@@ -45,6 +48,10 @@ public:
         setAccessibleName(QStringLiteral("Guide de KZ Pont"));
         setOpenLinks(true);
         setOpenExternalLinks(false);
+        // A scalable reading font: the program's own small bitmap face has neither sizes nor bold.
+        QFont reading = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        reading.setPointSizeF(qMax<qreal>(10, reading.pointSizeF()));
+        setFont(reading);
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
         resize(qMin(760, room.width() - 40), qMin(640, room.height() - 80));
         setSource(GUIDE_PAGE, QTextDocument::MarkdownResource);
@@ -58,6 +65,15 @@ protected:
             return;
         }
         QTextBrowser::keyPressEvent(event);
+    }
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QVariant data = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::MarkdownResource)
+            return data;
+        static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+        return QString::fromUtf8(data.toByteArray()).remove(comment);
     }
     void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override
     {
@@ -73,16 +89,24 @@ private:
     {
         QString title;
         for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-            if (block.blockFormat().headingLevel() == 0)
+            const int level = block.blockFormat().headingLevel();
+            QTextCursor cursor(block);
+            // Room between paragraphs and above headings, as a reader expects.
+            QTextBlockFormat spacing;
+            spacing.setBottomMargin(block.textList() ? 2 : 6);
+            spacing.setTopMargin(level > 0 ? 10 : 0);
+            cursor.mergeBlockFormat(spacing);
+            if (level == 0)
                 continue;
             if (title.isEmpty())
                 title = block.text();
-            QTextCursor cursor(block);
             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            QTextCharFormat anchor;
-            anchor.setAnchor(true);
-            anchor.setAnchorNames({anchorOf(block.text())});
-            cursor.mergeCharFormat(anchor);
+            QTextCharFormat heading;
+            heading.setFontWeight(QFont::Bold);
+            heading.setProperty(QTextFormat::FontSizeAdjustment, qMax(1, 4 - level));
+            heading.setAnchor(true);
+            heading.setAnchorNames({anchorOf(block.text())});
+            cursor.mergeCharFormat(heading);
         }
         setWindowTitle(title);
     }
@@ -126,6 +150,9 @@ QTextBrowser *show()
         browser = new GuideBrowser(guideOwner);
     if (!browser)
         return nullptr;
+    // Reopened, the guide comes back where the reader left it in the guide, not on another page.
+    if (!browser->isVisible() && browser->source().adjusted(QUrl::RemoveFragment) != GUIDE_PAGE)
+        browser->setSource(GUIDE_PAGE);
     // Over a modal dialog or box, the guide can only be read if it is modal itself.
     QWidget *modal = QApplication::activeModalWidget();
     const bool overModal = modal && modal != browser;
