@@ -42,76 +42,77 @@ QString refusalMessage(Refusal refusal)
 namespace
 {
 
+// The rule behind each refusal, in the order of `Refusal`.
+const char *const RULES[REFUSAL_KINDS] = {
+    // SenderMustSend
+    "L'émetteur est toujours concerné : c'est lui qui crée la trame et "
+    "l'envoie. Sa ligne est cochée « Traité » quand, après un clic sur "
+    "la station émettrice, la trame est construite et émise.",
+    // CheckReceiver
+    "Une station copie la trame si elle lui est adressée (son adresse, le "
+    "broadcast ou le multicast) et si elle n'en est pas l'émetteur. Le "
+    "destinataire n'est « Non concerné » que quand une station "
+    "s'envoie une trame à elle-même.",
+    // OneTickPerRow
+    "Chaque ligne de la fenêtre « Avancement » porte une et une seule "
+    "coche : « Traité », que le programme coche quand l'élément a traité "
+    "la trame, ou « Non concerné », pour un élément que la trame n'a pas "
+    "atteint (par exemple le hub que le pont a isolé en filtrant).",
+    // NotTheSender
+    "Tout commence par la station émettrice : rien ne se passe nulle "
+    "part avant qu'elle ait construit et envoyé la trame.",
+    // NotTimeForStation
+    "Une station ne traite la trame qu'une fois la trame arrivée sur son "
+    "segment (le pont et le second hub d'abord), et seulement si la "
+    "trame lui est adressée : les autres stations la voient passer mais "
+    "ne la gardent pas.",
+    // NotTimeForHub
+    "Un hub ne traite la trame que quand elle y entre : venant de la "
+    "station émettrice de son segment, ou venant du pont quand le pont "
+    "l'émet de son côté. Une trame n'atteint un hub que par un câble "
+    "qu'elle a réellement parcouru.",
+    // NotTimeForBridge
+    "Le pont ne traite la trame qu'après le hub de l'émetteur : la "
+    "station ne parle pas directement au pont, la trame passe d'abord "
+    "par son hub.",
+    // NoAddressInThisCell
+    "Les adresses MAC ne vont que dans l'en-tête de la trame, ses deux "
+    "premières cases : destination puis source. Les « Couches "
+    "supérieures » et le « FCS » n'en contiennent pas.",
+    // WrongAddress
+    "La trame porte d'abord l'adresse MAC du destinataire, puis celle de "
+    "l'émetteur ; pour un broadcast ou un multicast, l'adresse de "
+    "groupe.",
+    // WrongRxLed
+    "Un hub reçoit la trame par un seul port, celui par où elle entre : "
+    "une seule led RX est allumée, celle de ce port. Le port du "
+    "destinataire est un port de sortie, pas d'entrée.",
+    // WrongTxLed
+    "Un hub ne lit aucune adresse : il répète la trame sur tous ses "
+    "autres ports, celui du pont compris, jamais sur son port d'entrée. "
+    "Les leds TX des trois autres ports sont allumées, et seulement "
+    "elles.",
+    // TablesNotUpdated
+    "Le pont apprend où sont les stations quand elles émettent : il "
+    "écrit l'adresse source de la trame, et seulement dans la table du "
+    "port par où la trame est arrivée. « Effacer » vide une ligne "
+    "écrite en trop.",
+    // AddressesMisread
+    "Le pont cherche l'adresse du destinataire dans ses tables, telles "
+    "qu'elles sont maintenant (ligne qu'on vient d'écrire comprise), et "
+    "non sur le schéma : il ne connaît une station que s'il l'a apprise. "
+    "Une adresse de groupe n'est jamais dans les tables.",
+    // WrongEmission
+    "Le pont ne transmet la trame que si le destinataire n'est pas connu "
+    "du côté où elle est arrivée. Connu du même côté : ne pas émettre. "
+    "Connu de l'autre côté, inconnu, adresse de groupe ou trame d'une "
+    "station à elle-même : émettre de l'autre côté. Le pont ne renvoie "
+    "jamais une trame du côté d'où elle vient.",
+};
+
 QString rule(Refusal refusal)
 {
-    switch (refusal) {
-    case Refusal::SenderMustSend:
-        return QStringLiteral("L'émetteur est toujours concerné : c'est lui qui crée la trame et "
-                              "l'envoie. Sa ligne est cochée « Traité » quand, après un clic sur "
-                              "la station émettrice, la trame est construite et émise.");
-    case Refusal::CheckReceiver:
-        return QStringLiteral(
-            "Une station copie la trame si elle lui est adressée (son adresse, le "
-            "broadcast ou le multicast) et si elle n'en est pas l'émetteur. Le "
-            "destinataire n'est « Non concerné » que quand une station "
-            "s'envoie une trame à elle-même.");
-    case Refusal::OneTickPerRow:
-        return QStringLiteral("Chaque ligne de la fenêtre « Avancement » porte une et une seule "
-                              "coche : « Traité », que le programme coche quand l'élément a traité "
-                              "la trame, ou « Non concerné », pour un élément que la trame n'a pas "
-                              "atteint (par exemple le hub que le pont a isolé en filtrant).");
-    case Refusal::NotTheSender:
-        return QStringLiteral("Tout commence par la station émettrice : rien ne se passe nulle "
-                              "part avant qu'elle ait construit et envoyé la trame.");
-    case Refusal::NotTimeForStation:
-        return QStringLiteral("Une station ne traite la trame qu'une fois la trame arrivée sur son "
-                              "segment (le pont et le second hub d'abord), et seulement si la "
-                              "trame lui est adressée : les autres stations la voient passer mais "
-                              "ne la gardent pas.");
-    case Refusal::NotTimeForHub:
-        return QStringLiteral("Un hub ne traite la trame que quand elle y entre : venant de la "
-                              "station émettrice de son segment, ou venant du pont quand le pont "
-                              "l'émet de son côté. Une trame n'atteint un hub que par un câble "
-                              "qu'elle a réellement parcouru.");
-    case Refusal::NotTimeForBridge:
-        return QStringLiteral("Le pont ne traite la trame qu'après le hub de l'émetteur : la "
-                              "station ne parle pas directement au pont, la trame passe d'abord "
-                              "par son hub.");
-    case Refusal::NoAddressInThisCell:
-        return QStringLiteral("Les adresses MAC ne vont que dans l'en-tête de la trame, ses deux "
-                              "premières cases : destination puis source. Les « Couches "
-                              "supérieures » et le « FCS » n'en contiennent pas.");
-    case Refusal::WrongAddress:
-        return QStringLiteral("La trame porte d'abord l'adresse MAC du destinataire, puis celle de "
-                              "l'émetteur ; pour un broadcast ou un multicast, l'adresse de "
-                              "groupe.");
-    case Refusal::WrongRxLed:
-        return QStringLiteral("Un hub reçoit la trame par un seul port, celui par où elle entre : "
-                              "une seule led RX est allumée, celle de ce port. Le port du "
-                              "destinataire est un port de sortie, pas d'entrée.");
-    case Refusal::WrongTxLed:
-        return QStringLiteral("Un hub ne lit aucune adresse : il répète la trame sur tous ses "
-                              "autres ports, celui du pont compris, jamais sur son port d'entrée. "
-                              "Les leds TX des trois autres ports sont allumées, et seulement "
-                              "elles.");
-    case Refusal::TablesNotUpdated:
-        return QStringLiteral("Le pont apprend où sont les stations quand elles émettent : il "
-                              "écrit l'adresse source de la trame, et seulement dans la table du "
-                              "port par où la trame est arrivée. « Effacer » vide une ligne "
-                              "écrite en trop.");
-    case Refusal::AddressesMisread:
-        return QStringLiteral("Le pont cherche l'adresse du destinataire dans ses tables, telles "
-                              "qu'elles sont maintenant (ligne qu'on vient d'écrire comprise), et "
-                              "non sur le schéma : il ne connaît une station que s'il l'a apprise. "
-                              "Une adresse de groupe n'est jamais dans les tables.");
-    case Refusal::WrongEmission:
-        return QStringLiteral("Le pont ne transmet la trame que si le destinataire n'est pas connu "
-                              "du côté où elle est arrivée. Connu du même côté : ne pas émettre. "
-                              "Connu de l'autre côté, inconnu, adresse de groupe ou trame d'une "
-                              "station à elle-même : émettre de l'autre côté. Le pont ne renvoie "
-                              "jamais une trame du côté d'où elle vient.");
-    }
-    return QString();
+    return QString::fromUtf8(RULES[int(refusal)]);
 }
 
 QString sideName(bool left)
