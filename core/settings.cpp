@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 the KZ Pont authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings reader. The whole file is decoded once from Windows-1252 and scanned in one pass:
-// a section line selects the table that the following key lines fill, so reading stays linear
-// in the size of the file whatever its shape (binary data, huge lines, huge section names).
+// The settings reader. The whole file is decoded once (UTF-8 or Windows-1252) and scanned in one
+// pass: a section line selects the table that the following key lines fill, so reading stays
+// linear in the size of the file whatever its shape (binary data, huge lines, huge section names).
 // Values are stored ready to use (trimmed, unquoted, cut); the typed readers only convert them.
 #include "core/settings.h"
 
@@ -131,7 +131,9 @@ std::optional<Settings> Settings::open(const QString &path)
 namespace
 {
 
-// Windows-1252 unless the file starts with a byte-order mark, as an editor may save it.
+// As the file's byte-order mark says; without one, UTF-8 when the whole file is valid UTF-8, as
+// Linux editors save it, and Windows-1252 otherwise: an accented Windows-1252 text is practically
+// never valid UTF-8, and a text without accents reads the same either way.
 QString decodeSettingsText(const QByteArray &bytes)
 {
     const struct {
@@ -146,7 +148,9 @@ QString decodeSettingsText(const QByteArray &bytes)
             return decoder.decode(QByteArrayView(bytes).sliced(qstrlen(m.mark)));
         }
     }
-    return decodeWindows1252(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? decodeWindows1252(bytes) : text;
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 // once into memory. Section and key names match without regard to case; values lose surrounding
 // blanks and one pair of enclosing quotes. Text values are cut to 2047 characters; integers are
 // decimal with an optional sign or hexadecimal after "0x", "0X" or "$", within the signed 32-bit
-// range; anything else gives the caller's default. Files are Windows-1252 text, or UTF-8 or
-// UTF-16 when they start with a byte-order mark.
+// range; anything else gives the caller's default. Files are UTF-8 or UTF-16 when they start
+// with a byte-order mark, UTF-8 when they are valid UTF-8, and Windows-1252 text otherwise.
 #pragma once
 
 #include "core/network.h"

@@ -28,8 +28,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -206,8 +204,9 @@ void TPrincipale::FormCreate()
 void TPrincipale::read_exercise_list()
 {
     global.random_after_list = true;
-    QFile file(findFileIgnoringCase(global.questions_dir, EXERCISE_FILE));
-    if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) {
+    const std::optional<ExerciseListReading> reading =
+        readExerciseListFile(findFileIgnoringCase(global.questions_dir, EXERCISE_FILE));
+    if (!reading) {
         platform::messageBox(platform::BoxKind::Error,
                              QStringLiteral("Le fichier ") +
                                  QDir::toNativeSeparators(global.questions_dir) +
@@ -215,11 +214,10 @@ void TPrincipale::read_exercise_list()
                                  QStringLiteral(" n'est pas accessible"));
         return;
     }
-    const ExerciseListReading reading = parseExerciseList(file.readAll());
-    global.random_after_list = reading.random_after_list;
-    global.exercise_count = reading.count;
-    for (int i = 1; i <= reading.count; ++i)
-        global.exercise_list[i] = reading.entries[i];
+    global.random_after_list = reading->random_after_list;
+    global.exercise_count = reading->count;
+    for (int i = 1; i <= reading->count; ++i)
+        global.exercise_list[i] = reading->entries[i];
 }
 
 void TPrincipale::stop(const QString &message)

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the KZ Pont authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise-list reader: which lines become imposed exercises, where the list and the file
-// end, the 20-entry limit, and files that are not lists at all.
+// end, the 20-entry limit, files that are not lists at all, and reading no further than the list.
 #include "core/exercise_list.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QtTest>
 
@@ -16,6 +17,8 @@ private slots:
     void wholeFile_data();
     void wholeFile();
     void hugeLinesAreReadInLinearTime();
+    void readingStopsWhereTheListEnds_data();
+    void readingStopsWhereTheListEnds();
 };
 
 namespace
@@ -201,6 +204,32 @@ void TestExerciseList::hugeLinesAreReadInLinearTime()
     QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(describe(reading), QStringLiteral("1>4 2>5"));
     QVERIFY(!reading.random_after_list);
+}
+
+void TestExerciseList::readingStopsWhereTheListEnds_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<char>("filler");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("randomAfterList");
+    QTest::newRow("FIN, then NUL bytes") << QByteArray("2 5\r\nFIN\r\n") << '\0' << "2>5" << false;
+    QTest::newRow("FIN, then empty lines") << QByteArray("2 5\r\nFIN") << '\n' << "2>5" << false;
+    QTest::newRow("21 entries, then entries") << entries(21) << '1' << described(20) << true;
+}
+
+void TestExerciseList::readingStopsWhereTheListEnds()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(char, filler);
+    QFETCH(QString, expected);
+    QFETCH(bool, randomAfterList);
+    QBuffer device;
+    device.setData(head + QByteArray(64 * 1024 * 1024, filler));
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    const ExerciseListReading reading = readExerciseList(device);
+    QCOMPARE(describe(reading), expected);
+    QCOMPARE(reading.random_after_list, randomAfterList);
+    QVERIFY2(device.pos() < 1024 * 1024, qPrintable(QString::number(device.pos())));
 }
 
 QTEST_GUILESS_MAIN(TestExerciseList)

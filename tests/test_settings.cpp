@@ -193,6 +193,21 @@ void TestSettings::text_data()
         << QByteArray("\xEF\xBB\xBF[parametres]\r\nquestions=\xC3\xA9t\xC3\xA9\r\n") << "parametres"
         << "questions"
         << "été";
+    // As Linux editors save it: UTF-8 without a mark. Only a whole file of valid UTF-8 is read so.
+    QTest::newRow("UTF-8 without byte-order mark")
+        << QByteArray(
+               "[parametres]\r\nquestions=/home/prof/\xC3\x89l\xC3\xA8ves 2B \xE2\x82\xAC\r\n")
+        << "parametres"
+        << "questions"
+        << "/home/prof/Élèves 2B €";
+    QTest::newRow("UTF-8 with one Windows-1252 accent is Windows-1252")
+        << QByteArray("[parametres]\r\nquestions=\xC3\xA9t\xC3\xA9\r\nx=\xE9\r\n") << "parametres"
+        << "questions"
+        << "Ã©tÃ©";
+    QTest::newRow("UTF-8 cut in the middle of a character is Windows-1252")
+        << QByteArray("[parametres]\r\nquestions=\xC3\xA9t\xC3") << "parametres"
+        << "questions"
+        << "Ã©tÃ";
     QTest::newRow("UTF-16 with byte-order mark")
         << QByteArray("\xFF\xFE") +
                QByteArray(QStringEncoder(QStringConverter::Utf16LE)

@@ -18,6 +18,13 @@
 
 #include <QtTest>
 
+#include <future>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using platform::BoxKind;
 
 class TestStartup : public QObject
@@ -25,10 +32,12 @@ class TestStartup : public QObject
     Q_OBJECT
 private slots:
     void missingSettingsFileStops();
-    void settingsFileFoundWhateverItsCase();
+    void teachersSeriesFound_data();
+    void teachersSeriesFound();
     void noQuestionsKeyStops();
     void listBeginningWithEndLineStops();
-    void missingListWarnsThenRunsRandomExercises();
+    void unreadableListWarnsThenRunsRandomExercises_data();
+    void unreadableListWarnsThenRunsRandomExercises();
     void emptyListGivesRandomExercises();
     void parametersAreBroughtIntoRange_data();
     void parametersAreBroughtIntoRange();
@@ -56,10 +65,25 @@ void TestStartup::missingSettingsFileStops()
     QCOMPARE(global.exercise_number, 0);
 }
 
-void TestStartup::settingsFileFoundWhateverItsCase()
+void TestStartup::teachersSeriesFound_data()
 {
-    ProgramFixture program(defaultSettings("questions=.\r\n"), "3 6\r\n",
-                           QStringLiteral("KZ_PONT.ini"), QStringLiteral("PONTEXOS.KZ"));
+    QTest::addColumn<QByteArray>("questions");
+    QTest::addColumn<QString>("settingsName");
+    QTest::addColumn<QString>("listPath");
+    QTest::newRow("names in other cases") << QByteArray(".") << "KZ_PONT.ini"
+                                          << "PONTEXOS.KZ";
+    // Saved by a Linux editor: UTF-8 without a byte-order mark.
+    QTest::newRow("UTF-8 accented folder") << QByteArray("\xC3\x89l\xC3\xA8ves 2B") << "kz_pont.INI"
+                                           << "Élèves 2B/pontexos.kz";
+}
+
+void TestStartup::teachersSeriesFound()
+{
+    QFETCH(QByteArray, questions);
+    QFETCH(QString, settingsName);
+    QFETCH(QString, listPath);
+    ProgramFixture program(defaultSettings("questions=" + questions + "\r\n"), "3 6\r\n",
+                           settingsName, listPath);
     QVERIFY(program.started());
     QVERIFY(program.fake.boxes.isEmpty());
     QCOMPARE(global.src_index, 3);
@@ -85,15 +109,47 @@ void TestStartup::listBeginningWithEndLineStops()
     QVERIFY(program.fake.lastText().startsWith(QStringLiteral("Ni exercice imposé")));
 }
 
-void TestStartup::missingListWarnsThenRunsRandomExercises()
+void TestStartup::unreadableListWarnsThenRunsRandomExercises_data()
 {
-    ProgramFixture program(defaultSettings("questions=nowhere\r\n"), QByteArray());
+    QTest::addColumn<QString>("list"); // what pontexos.kz is
+    QTest::newRow("absent") << "";
+    QTest::newRow("a folder") << "folder";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a named pipe") << "pipe";
+    QTest::newRow("a link to /dev/zero") << "/dev/zero";
+#endif
+}
+
+void TestStartup::unreadableListWarnsThenRunsRandomExercises()
+{
+    QFETCH(QString, list);
+    QTemporaryDir folder;
+    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("pontexos.kz")));
+    if (list == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(QString::fromUtf8(path)));
+    if (list.startsWith(u'/'))
+        QVERIFY(QFile::link(list, QString::fromUtf8(path)));
+#ifdef Q_OS_UNIX
+    if (list == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+#endif
+    // Opening the pipe would wait for ever, reading the device would never end: fail instead.
+    std::promise<void> read;
+    std::thread watchdog([done = read.get_future()] {
+        if (done.wait_for(std::chrono::seconds(20)) != std::future_status::ready)
+            qFatal("start-up still reading the exercise list after 20 s");
+    });
+    ProgramFixture program(
+        defaultSettings("questions=" + QFile::encodeName(folder.path()) + "\r\n"), QByteArray());
+    read.set_value();
+    watchdog.join();
     QVERIFY(program.started());
     QCOMPARE(program.fake.processEnds, 0);
     QCOMPARE(program.fake.boxes.size(), 1);
     QCOMPARE(program.fake.boxes[0].kind, BoxKind::Error);
-    QCOMPARE(program.fake.boxes[0].text, QStringLiteral("Le fichier nowhere") + QDir::separator() +
-                                             QStringLiteral("pontexos.kz \n n'est pas accessible"));
+    QCOMPARE(program.fake.boxes[0].text,
+             QStringLiteral("Le fichier ") + QDir::toNativeSeparators(folder.path()) +
+                 QDir::separator() + QStringLiteral("pontexos.kz \n n'est pas accessible"));
     QVERIFY(global.random_after_list);
     QCOMPARE(global.exercise_count, 0);
     QCOMPARE(global.exercise_number, 1);
@@ -199,14 +255,15 @@ void TestStartup::nineWindowsInTheirOrder()
 void TestStartup::macWindowShowsTheStationTable()
 {
     ProgramFixture program(
-        defaultSettings("questions=.\r\n").replace("Machine4=00-00-48-24-E5-9A", "Machine4=12-34"),
+        defaultSettings("questions=.\r\n")
+            .replace("Machine4=00-00-48-24-E5-9A", "Machine4=12-34 \xC3\xA9l\xC3\xA8ve"),
         "1 4\r\n");
     QVERIFY(program.started());
     controls::Grid *grid = AdressesMAC->table_MAC;
     for (int row = 0; row < STATION_ROWS; ++row)
         for (int column = 0; column < 2; ++column)
             QCOMPARE(grid->text(column, row), global.station_table[column][row]);
-    QCOMPARE(grid->text(1, 4), QStringLiteral("12-34"));
+    QCOMPARE(grid->text(1, 4), QStringLiteral("12-34 élève")); // UTF-8, as start-up reads it
     AdressesMAC->close();
     QVERIFY(AdressesMAC->isVisible());
 }

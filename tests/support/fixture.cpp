@@ -5,6 +5,7 @@
 #include "engine/KZ_Pont.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QByteArray defaultSettings(const QByteArray &parameters)
 {
@@ -37,8 +38,10 @@ ProgramFixture::ProgramFixture(const QByteArray &settings, const QByteArray &exe
 {
     if (!settings.isNull())
         writeFile(temp.filePath(settingsName), settings);
-    if (!exercises.isNull())
+    if (!exercises.isNull()) {
+        QDir(temp.path()).mkpath(QFileInfo(temp.filePath(exercisesName)).path());
         writeFile(temp.filePath(exercisesName), exercises);
+    }
     QDir::setCurrent(temp.path());
     program = std::make_unique<KZ_Pont>();
 }

@@ -24,7 +24,8 @@ class ProgramFixture
 {
 public:
     // Writes `settings` as kz_pont.INI (none when null) and `exercises` as pontexos.kz (none
-    // when null), then starts the program.
+    // when null; `exercisesName` may name a folder of the working directory too), then starts
+    // the program.
     explicit ProgramFixture(const QByteArray &settings = defaultSettings(),
                             const QByteArray &exercises = QByteArray("2 5\n"),
                             const QString &settingsName = QStringLiteral("kz_pont.INI"),
