@@ -107,6 +107,11 @@ void age(BridgeTable &table, int amount)
     }
 }
 
+int ageingAmount(const std::function<int(int)> &uniformBelow)
+{
+    return AGEING_BASE + uniformBelow(AGEING_SPREAD);
+}
+
 Outcome complete(const Completion &input, const std::function<int()> &drawAgeing)
 {
     Outcome outcome;

@@ -77,6 +77,8 @@ void commit(BridgeTable &table);
 
 // Ageing: every entry whose TTL is at most `amount` leaves; the others lose `amount`.
 void age(BridgeTable &table, int amount);
+// The ageing amount of one completion, from `uniformBelow` (a uniform integer in 0 .. n - 1).
+int ageingAmount(const std::function<int(int)> &uniformBelow);
 
 struct Completion {
     BridgeTable left;

@@ -211,8 +211,8 @@ void Tf_pont::TermineClick()
                        : b_edroite->isChecked() ? EmitChoice::Right
                                                 : EmitChoice::Unset;
 
-    const bridge::Outcome outcome = bridge::complete(
-        input, [] { return bridge::AGEING_BASE + platform::random(bridge::AGEING_SPREAD); });
+    const bridge::Outcome outcome =
+        bridge::complete(input, [] { return bridge::ageingAmount(platform::random); });
     if (outcome.step != bridge::Step::Done) {
         report_error(bridge::refusalOf(outcome.step));
         return;

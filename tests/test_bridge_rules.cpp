@@ -77,6 +77,7 @@ private slots:
     void commitScan();
     void ageing_data();
     void ageing();
+    void ageingAmountsRunFrom8To17();
     void completion_data();
     void completion();
     void refusalChangesNothing();
@@ -256,6 +257,20 @@ void TestBridgeRules::ageing()
     QFETCH(BridgeTable, after);
     bridge::age(before, amount);
     QCOMPARE(before, after);
+}
+
+// Every draw the random source may give, 0 to n - 1 for the n asked, and the amount it makes.
+void TestBridgeRules::ageingAmountsRunFrom8To17()
+{
+    int asked = 0;
+    bridge::ageingAmount([&asked](int n) {
+        asked = n;
+        return 0;
+    });
+    QList<int> amounts;
+    for (int draw = 0; draw < asked; ++draw)
+        amounts << bridge::ageingAmount([draw](int) { return draw; });
+    QCOMPARE(amounts, QList<int>({8, 9, 10, 11, 12, 13, 14, 15, 16, 17}));
 }
 
 void TestBridgeRules::completion_data()
