@@ -96,6 +96,13 @@ void TestGrid::keysMoveTheCurrentCell()
     QCOMPARE(current(grid.get()), to);
     QVERIFY(grid->isSelected(to.x(), to.y()));
     QVERIFY(!grid->isSelected(from.x(), from.y()) || from == to);
+    // Ctrl+Space and Ctrl+click leave the current cell selected.
+    QTest::keyClick(grid.get(), Qt::Key_Space, Qt::ControlModifier);
+    QVERIFY(grid->isSelected(to.x(), to.y()));
+    QTest::mouseClick(grid.get(), Qt::LeftButton, Qt::ControlModifier,
+                      grid->cellRect(to.x(), to.y()).center());
+    QVERIFY(grid->isSelected(to.x(), to.y()));
+    QCOMPARE(current(grid.get()), to);
     grid->setCurrentCell(0, 2); // a header never becomes current
     QCOMPARE(current(grid.get()), to);
 }

@@ -470,8 +470,8 @@ void Grid::paintEvent(QPaintEvent *event)
 }
 
 // As in item views, a press on a cell that is already selected only makes it current: its
-// release then selects it alone (with Ctrl, in a single-cell grid, unselects it), unless the
-// mouse was dragged in between.
+// release then selects it alone, unless the mouse was dragged in between. A grid of one current
+// cell keeps it selected whatever the keys held.
 void Grid::mousePressEvent(QMouseEvent *event)
 {
     Cell cell;
@@ -503,12 +503,8 @@ void Grid::mouseReleaseEvent(QMouseEvent *event)
         cell != pressed)
         return;
     pressedOnSelection = false;
-    if (mode == Selection::Single && (event->modifiers() & Qt::ControlModifier)) {
-        anchor = end = Cell();
-        update();
-    } else if (!(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+    if (!(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)))
         moveTo(cell, false);
-    }
 }
 
 // Dragging with the button held carries the current cell along, and in a range grid selects
@@ -603,13 +599,9 @@ void Grid::keyPressEvent(QKeyEvent *event)
         return;
     }
     case Qt::Key_Space:
-        if (mode == Selection::Single && (event->modifiers() & Qt::ControlModifier) &&
-            isSelected(current.column, current.row)) {
-            anchor = end = Cell(); // Ctrl+Space unselects, as in item views
-            update();
-        } else {
-            moveTo(current, mode == Selection::Range);
-        }
+        // Selects the current cell (a range grid: up to it), Ctrl held or not: the current cell
+        // of a single-cell grid never goes unselected, as the buttons that read it use it.
+        moveTo(current, mode == Selection::Range);
         search(event->text());
         return;
     case Qt::Key_Escape:
