@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QIconEngine>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -232,6 +233,27 @@ protected:
     bool hitButton(const QPoint &pos) const override { return this->rect().contains(pos); }
 };
 
+// The arrow keys choose the radio button they move to within its group, as desktop radio groups
+// do; Qt's own only carry a choice already made along.
+class RadioBox : public WholeBox<QRadioButton>
+{
+public:
+    using WholeBox::WholeBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        WholeBox::keyPressEvent(event);
+        const int key = event->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
+            return;
+        auto *reached = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+        if (reached && reached != this && reached->parentWidget() == parentWidget() &&
+            !reached->isChecked())
+            reached->click();
+    }
+};
+
 // The caption spacing of check boxes and radio buttons, over the application's style.
 class CaptionStyle : public QProxyStyle
 {
@@ -279,7 +301,7 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int 
 QRadioButton *radioButton(QWidget *parent, const char *name, const QString &text, int x, int y,
                           int w, int h)
 {
-    auto *r = named(new WholeBox<QRadioButton>(text, parent), name, text);
+    auto *r = named(new RadioBox(text, parent), name, text);
     r->setGeometry(x, y, w, h);
     fitCaption(r);
     return r;
