@@ -24,16 +24,11 @@
 #include <QPainter>
 #include <QPushButton>
 
-namespace
-{
-
 QByteArray readExample(const char *name)
 {
     QFile file(QStringLiteral(KZ_EXAMPLES) + QLatin1Char('/') + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-} // namespace
 
 QImage framedWindow(QWidget *window)
 {

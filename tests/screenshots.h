@@ -4,12 +4,15 @@
 // and the guide's pictures.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
 
 class QWidget;
 
+// The bytes of a file of examples/.
+QByteArray readExample(const char *name);
 // The window's picture under a plain title bar that carries its caption.
 QImage framedWindow(QWidget *window);
 // Each window framed at its place on a plain desktop.
