@@ -332,6 +332,13 @@ Grid *frameRow(QWidget *parent, const char *name, int x, int y, const QString &c
         row->setColumnWidth(c, widths[c]);
     row->setText(3, 0, caption);
     row->setText(4, 0, QStringLiteral("FCS"));
+    // The frame's fields, for screen readers: the row has no header to say them.
+    const QString meanings[5] = {
+        QStringLiteral("Adresse MAC de destination"), QStringLiteral("Adresse MAC source"),
+        QStringLiteral("Champ longueur"), QStringLiteral("Données des couches supérieures"),
+        QStringLiteral("Séquence de contrôle de la trame")};
+    for (int c = 0; c < 5; ++c)
+        row->setColumnDescription(c, meanings[c]);
     return row;
 }
 

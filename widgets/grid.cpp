@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/grid.h"
 
+#include "widgets/accessibility.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,34 +21,58 @@ namespace controls
 namespace
 {
 
-// The header cells of a cell, as (column, row): those of its column (the fixed rows above it) or
-// those of its row (the fixed columns before it).
-QList<QPoint> headersOf(const Grid *grid, int column, int row, Qt::Orientation along)
-{
-    QList<QPoint> headers;
-    if (along == Qt::Vertical) {
-        for (int r = 0; r < row && grid->isFixedRow(r); ++r)
-            headers << QPoint(column, r);
-    } else {
-        for (int c = 0; c < column && grid->isFixedColumn(c); ++c)
-            headers << QPoint(c, row);
+// The grid to screen readers: a table of the cells that are not headers, as the algorithms'
+// columns and rows less the header ones, whose cells are linked to their headers (those of their
+// column in the fixed rows, those of their row in the fixed columns). Its children are the
+// table's cells row by row, child i being the table's cell (i / columns, i % columns) as the
+// accessibility bus counts them, then the header cells row by row.
+struct Layout {
+    const Grid *grid;
+    int fixedColumns() const
+    {
+        int n = 0;
+        while (n < grid->columnCount() && grid->isFixedColumn(n))
+            ++n;
+        return n;
     }
-    return headers;
-}
+    int fixedRows() const
+    {
+        int n = 0;
+        while (n < grid->rowCount() && grid->isFixedRow(n))
+            ++n;
+        return n;
+    }
+    int columns() const { return grid->columnCount() - fixedColumns(); }
+    int rows() const { return grid->rowCount() - fixedRows(); }
+    int cells() const { return grid->columnCount() * grid->rowCount(); }
+    // The child index of the grid's cell (column, row), and back.
+    int childOf(int column, int row) const
+    {
+        const int fc = fixedColumns(), fr = fixedRows(), all = grid->columnCount();
+        if (!grid->isFixed(column, row))
+            return (row - fr) * columns() + column - fc;
+        const int header = row < fr ? row * all + column : fr * all + (row - fr) * fc + column;
+        return rows() * columns() + header;
+    }
+    QPoint cellOf(int child) const
+    {
+        const int fc = fixedColumns(), fr = fixedRows(), all = grid->columnCount();
+        if (child < rows() * columns())
+            return QPoint(fc + child % columns(), fr + child / columns());
+        const int header = child - rows() * columns();
+        if (header < fr * all)
+            return QPoint(header % all, header / all);
+        return QPoint((header - fr * all) % fc, fr + (header - fr * all) / fc);
+    }
+};
 
-// What a screen reader finds in a grid: a table whose children are its cells, row by row.
-// Cells are made when first asked for and live as long as the grid's own interface.
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
     explicit GridAccessible(Grid *grid) : QAccessibleWidget(grid, QAccessible::Table) {}
-    ~GridAccessible() override
-    {
-        for (QAccessible::Id id : std::as_const(cells))
-            QAccessible::deleteAccessibleInterface(id);
-    }
 
     Grid *grid() const { return static_cast<Grid *>(widget()); }
+    Layout layout() const { return Layout{grid()}; }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -55,31 +80,40 @@ public:
             return static_cast<QAccessibleTableInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
-    int childCount() const override { return grid()->rowCount() * grid()->columnCount(); }
+    int childCount() const override { return layout().cells(); }
     QAccessibleInterface *child(int index) const override
     {
-        const int columns = grid()->columnCount();
-        return index >= 0 && index < childCount() ? cellAt(index / columns, index % columns)
-                                                  : nullptr;
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        const QPoint cell = layout().cellOf(index);
+        return gridCell(cell.x(), cell.y());
     }
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override
     {
         int column, row;
         return grid()->cellAt(grid()->mapFromGlobal(QPoint(x, y)), &column, &row)
-                   ? cellAt(row, column)
+                   ? gridCell(column, row)
                    : nullptr;
     }
     QAccessibleInterface *focusChild() const override
     {
         return grid()->hasFocus() && grid()->currentRow() >= 0
-                   ? cellAt(grid()->currentRow(), grid()->currentColumn())
+                   ? gridCell(grid()->currentColumn(), grid()->currentRow())
                    : nullptr;
     }
+    // The cell (column, row) in the grid's own numbering, headers included.
+    QAccessibleInterface *gridCell(int column, int row) const;
 
     QAccessibleInterface *caption() const override { return nullptr; }
     QAccessibleInterface *summary() const override { return nullptr; }
-    QAccessibleInterface *cellAt(int row, int column) const override;
+    QAccessibleInterface *cellAt(int row, int column) const override
+    {
+        const Layout at = layout();
+        if (row < 0 || row >= at.rows() || column < 0 || column >= at.columns())
+            return nullptr;
+        return gridCell(column + at.fixedColumns(), row + at.fixedRows());
+    }
     int selectedCellCount() const override { return selectedCells().size(); }
     QList<QAccessibleInterface *> selectedCells() const override
     {
@@ -87,22 +121,31 @@ public:
         for (int row = 0; row < grid()->rowCount(); ++row)
             for (int column = 0; column < grid()->columnCount(); ++column)
                 if (grid()->isSelected(column, row))
-                    selected << cellAt(row, column);
+                    selected << gridCell(column, row);
         return selected;
     }
-    // A column is described by its header cells, a row by its own.
+    // A column is described by its header cells, or else by what it holds; a row by its headers.
     QString columnDescription(int column) const override
     {
-        return describe(headersOf(grid(), column, grid()->rowCount(), Qt::Vertical));
+        const Layout at = layout();
+        QStringList texts;
+        for (int row = 0; row < at.fixedRows(); ++row)
+            texts << grid()->text(column + at.fixedColumns(), row);
+        return texts.isEmpty() ? grid()->columnDescription(column + at.fixedColumns())
+                               : texts.join(QLatin1Char(' '));
     }
     QString rowDescription(int row) const override
     {
-        return describe(headersOf(grid(), grid()->columnCount(), row, Qt::Horizontal));
+        const Layout at = layout();
+        QStringList texts;
+        for (int column = 0; column < at.fixedColumns(); ++column)
+            texts << grid()->text(column, row + at.fixedRows());
+        return texts.join(QLatin1Char(' '));
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return grid()->columnCount(); }
-    int rowCount() const override { return grid()->rowCount(); }
+    int columnCount() const override { return layout().columns(); }
+    int rowCount() const override { return layout().rows(); }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
     bool isColumnSelected(int) const override { return false; }
@@ -114,18 +157,14 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
 
 private:
-    QString describe(const QList<QPoint> &headers) const
-    {
-        QStringList texts;
-        for (const QPoint &cell : headers)
-            texts << grid()->text(cell.x(), cell.y());
-        return texts.join(QLatin1Char(' '));
-    }
-
-    mutable QHash<int, QAccessible::Id> cells;
+    mutable accessibility::Parts cells;
 };
 
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
+// A cell, in the grid's numbering. A cell that can be chosen is chosen by its focus action, as a
+// click on it would.
+class CellAccessible : public QAccessibleInterface,
+                       public QAccessibleTableCellInterface,
+                       public QAccessibleActionInterface
 {
 public:
     CellAccessible(Grid *grid, int column, int row) : grid(grid), column(column), row(row) {}
@@ -143,9 +182,11 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text type) const override
     {
-        return grid && (type == QAccessible::Name || type == QAccessible::Value)
-                   ? grid->text(column, row)
-                   : QString();
+        if (!grid)
+            return QString();
+        if (type == QAccessible::Name || type == QAccessible::Value)
+            return grid->text(column, row);
+        return type == QAccessible::Description ? grid->columnDescription(column) : QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
@@ -172,73 +213,98 @@ public:
             state.invalid = true;
             return state;
         }
-        const bool choosable =
-            grid->selection() != Grid::Selection::None && !grid->isFixed(column, row);
-        state.selectable = choosable;
-        state.focusable = choosable;
+        state.selectable = choosable();
+        state.focusable = choosable();
         state.selected = grid->isSelected(column, row);
-        state.focused = grid->currentColumn() == column && grid->currentRow() == row;
+        // Every grid keeps a current cell; only that of the grid with the keyboard focus is
+        // focused.
+        state.focused =
+            grid->hasFocus() && grid->currentColumn() == column && grid->currentRow() == row;
         state.disabled = !grid->isEnabled();
         state.invisible = !grid->isVisible();
         return state;
     }
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface *>(this)
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface *>(this);
+        return type == QAccessible::ActionInterface
+                   ? static_cast<QAccessibleActionInterface *>(this)
                    : nullptr;
     }
+
+    QStringList actionNames() const override
+    {
+        return choosable() ? QStringList{setFocusAction()} : QStringList();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action != setFocusAction() || !choosable() || !accessibility::canPress(grid))
+            return;
+        grid->setCurrentCell(column, row);
+        grid->window()->activateWindow();
+        grid->setFocus(Qt::OtherFocusReason);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
     bool isSelected() const override { return grid && grid->isSelected(column, row); }
     QList<QAccessibleInterface *> columnHeaderCells() const override
     {
-        return headerCells(Qt::Vertical);
+        QList<QAccessibleInterface *> headers;
+        for (int r = 0; grid && r < row && grid->isFixedRow(r); ++r)
+            headers << headerCell(column, r);
+        return headers;
     }
     QList<QAccessibleInterface *> rowHeaderCells() const override
     {
-        return headerCells(Qt::Horizontal);
+        QList<QAccessibleInterface *> headers;
+        for (int c = 0; grid && c < column && grid->isFixedColumn(c); ++c)
+            headers << headerCell(c, row);
+        return headers;
     }
-    int columnIndex() const override { return column; }
-    int rowIndex() const override { return row; }
+    // In the table's numbering, where a header cell stands before the first column or row (-1),
+    // as the accessibility bus counts header cells.
+    int columnIndex() const override
+    {
+        return grid && !grid->isFixedColumn(column) ? column - Layout{grid}.fixedColumns() : -1;
+    }
+    int rowIndex() const override
+    {
+        return grid && !grid->isFixedRow(row) ? row - Layout{grid}.fixedRows() : -1;
+    }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override { return parent(); }
 
 private:
-    QList<QAccessibleInterface *> headerCells(Qt::Orientation along) const
+    bool choosable() const
     {
-        QList<QAccessibleInterface *> headers;
-        QAccessibleInterface *face = parent();
-        QAccessibleTableInterface *table = face ? face->tableInterface() : nullptr;
-        if (table)
-            for (const QPoint &cell : headersOf(grid, column, row, along))
-                headers << table->cellAt(cell.y(), cell.x());
-        return headers;
+        return grid && grid->selection() != Grid::Selection::None && !grid->isFixed(column, row);
+    }
+    QAccessibleInterface *headerCell(int c, int r) const
+    {
+        auto *face = static_cast<GridAccessible *>(parent());
+        return face ? face->gridCell(c, r) : nullptr;
     }
 
     QPointer<Grid> grid;
+
+public:
     const int column, row;
 };
 
 int GridAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    if (!child || child->parent() != this)
-        return -1;
-    const QAccessibleTableCellInterface *cell =
-        const_cast<QAccessibleInterface *>(child)->tableCellInterface();
-    return cell ? cell->rowIndex() * grid()->columnCount() + cell->columnIndex() : -1;
+    const auto *cell = dynamic_cast<const CellAccessible *>(child);
+    return cell && child->parent() == this ? layout().childOf(cell->column, cell->row) : -1;
 }
 
-QAccessibleInterface *GridAccessible::cellAt(int row, int column) const
+QAccessibleInterface *GridAccessible::gridCell(int column, int row) const
 {
     if (row < 0 || row >= grid()->rowCount() || column < 0 || column >= grid()->columnCount())
         return nullptr;
-    const int key = row * grid()->columnCount() + column;
-    if (const auto id = cells.constFind(key); id != cells.constEnd())
-        return QAccessible::accessibleInterface(*id);
-    auto *cell = new CellAccessible(grid(), column, row);
-    cells.insert(key, QAccessible::registerAccessibleInterface(cell));
-    return cell;
+    return cells.get(row * grid()->columnCount() + column,
+                     [this, column, row] { return new CellAccessible(grid(), column, row); });
 }
 
 QAccessibleInterface *accessibleGrid(const QString &, QObject *object)
@@ -328,6 +394,14 @@ void Grid::setText(int column, int row, const QString &text)
     }
 }
 
+void Grid::setColumnDescription(int column, const QString &text)
+{
+    if (column < 0 || column >= columns)
+        return;
+    descriptions.resize(columns);
+    descriptions[column] = text;
+}
+
 QSize Grid::textSize(const QString &text) const
 {
     return QSize(CELL_TEXT_MARGIN + fontMetrics().horizontalAdvance(text), fontMetrics().height());
@@ -380,7 +454,7 @@ void Grid::announceCurrent()
 {
     if (QAccessible::isActive() && hasFocus() && isValid(current)) {
         QAccessibleEvent event(this, QAccessible::Focus);
-        event.setChild(index(current));
+        event.setChild(Layout{this}.childOf(current.column, current.row));
         QAccessible::updateAccessibility(&event);
     }
 }

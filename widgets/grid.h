@@ -52,6 +52,9 @@ public:
 
     QString text(int column, int row) const;
     void setText(int column, int row, const QString &text);
+    // What the cells of `column` hold, for screen readers, where no header row says it.
+    QString columnDescription(int column) const { return descriptions.value(column); }
+    void setColumnDescription(int column, const QString &text);
     // The room `text` needs in a cell: its margin and its advance across, one line down.
     QSize textSize(const QString &text) const;
 
@@ -103,6 +106,7 @@ private:
     QList<int> widths;
     QList<QString> texts;
     QList<bool> written; // a cell given a text, even an empty one, is laid out for text
+    QList<QString> descriptions;
     Selection mode = Selection::Single;
     Cell current, anchor, end; // the selection is the rectangle from `anchor` to `end`
     Cell pressed;              // where a drag selects from
