@@ -36,14 +36,19 @@ void describeLeds(PictureView *panel, const QStringList &lit)
     panel->setAccessibleDescription(state + QStringLiteral(".\n") + LED_HELP);
 }
 
-// The LEDs lit as painted (green or red).
+// LED k lit as painted (green or red).
+bool isLit(const PictureView *panel, int k)
+{
+    const QPoint centre = geometry::ledSquare(k).center();
+    const QColor shown = panel->pixel(centre.x(), centre.y());
+    return shown == colour::RX_LIT || shown == colour::TX_LIT;
+}
+
 void describeLeds(PictureView *panel)
 {
     QStringList lit;
     for (int k = 1; k <= 8; ++k) {
-        const QPoint centre = geometry::ledSquare(k).center();
-        const QColor shown = panel->pixel(centre.x(), centre.y());
-        if (shown == colour::RX_LIT || shown == colour::TX_LIT)
+        if (isLit(panel, k))
             lit << QStringLiteral("%1 du port %2")
                        .arg(k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX"))
                        .arg((k + 1) / 2);
@@ -75,6 +80,16 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
         for (int key : PictureView::digitKeys(k))
             keys.insert(key, geometry::LED_ZONES[k].center());
     Image1->setKeyPoints(keys);
+    // To screen readers each LED is a check box, ticked when lit, that its action switches.
+    QList<PictureView::Part> leds;
+    for (int k = 1; k <= 8; ++k)
+        leds.append({QStringLiteral("%1 port %2")
+                         .arg(k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX"))
+                         .arg((k + 1) / 2),
+                     geometry::LED_ZONES[k],
+                     {},
+                     [panel = Image1, k] { return isLit(panel, k); }});
+    Image1->setParts(leds);
     Image1->setToolTip(LED_HELP);
     Label1 = label(Panel, "Label1", QStringLiteral("Cliquer  sur  les  leds  actives"),
                    layout.label.x(), layout.label.y());

@@ -57,6 +57,77 @@ QHash<int, QPoint> diagramKeys()
     return keys;
 }
 
+// What the diagram shows on a cable: the frame sent towards the hub (the first wire red) and
+// repeated out of the hub (the second wire yellow).
+QString cableShows(const PictureView *diagram, int cable)
+{
+    const auto drawn = [diagram, cable](Wire wire, const QColor &colour) {
+        const QPoint start = geometry::wireOf(cable, wire).p1();
+        return diagram->pixel(start.x(), start.y()) == colour;
+    };
+    QStringList path;
+    if (drawn(Wire::ToHub, colour::FRAME_SENT))
+        path << QStringLiteral("émission");
+    if (drawn(Wire::FromHub, colour::FRAME_REPEATED))
+        path << QStringLiteral("répétition");
+    return path.isEmpty() ? QStringLiteral("aucune trame") : path.join(QStringLiteral(" et "));
+}
+
+// Whether the element is done, as the progress window's "Traité" column says.
+QString treated(bool done)
+{
+    return done ? QStringLiteral("Traité : oui. ") : QStringLiteral("Traité : non. ");
+}
+
+// The diagram's elements for screen readers, at their click zones, each described by what the
+// diagram and the progress window show of it now.
+QList<PictureView::Part> diagramParts(PictureView *diagram)
+{
+    QList<PictureView::Part> parts;
+    for (int s = 1; s <= 6; ++s)
+        parts.append(
+            {global.station_table[0][s],
+             geometry::STATION_ZONES[s],
+             [diagram, s] {
+                 const bool done =
+                     global.copied[s] ||
+                     (f_avance && s == global.src_index && f_avance->_emetteur->isChecked()) ||
+                     (f_avance && s == global.dest_index && f_avance->_destinataire->isChecked());
+                 return treated(done) + QStringLiteral("Câble : ") +
+                        cableShows(diagram,
+                                   geometry::cableOfPort(hubOfStation(s), portOfStation(s))) +
+                        QLatin1Char('.');
+             },
+             {}});
+    for (int n = 1; n <= 2; ++n)
+        parts.append({QStringLiteral("Hub %1").arg(n),
+                      geometry::HUB_ZONES[n],
+                      [diagram, n] {
+                          QStringList ports;
+                          for (int p = 1; p <= 4; ++p)
+                              ports << QStringLiteral("port %1 : %2")
+                                           .arg(p)
+                                           .arg(cableShows(diagram, geometry::cableOfPort(n, p)));
+                          const bool done =
+                              f_avance && (n == 1 ? f_avance->_hub1 : f_avance->_hub2)->isChecked();
+                          return treated(done) + QStringLiteral("Câbles : ") +
+                                 ports.join(QStringLiteral(", ")) + QLatin1Char('.');
+                      },
+                      {}});
+    parts.append({QStringLiteral("Pont"),
+                  geometry::BRIDGE_ZONE,
+                  [diagram] {
+                      const auto side = [diagram](int hub) {
+                          return cableShows(diagram, geometry::cableOfPort(hub, BRIDGE_PORT[hub]));
+                      };
+                      return treated(f_avance && f_avance->_Pont->isChecked()) +
+                             QStringLiteral("Câble gauche : ") + side(1) +
+                             QStringLiteral(", câble droit : ") + side(2) + QLatin1Char('.');
+                  },
+                  {}});
+    return parts;
+}
+
 const QString DIAGRAM_HELP = QStringLiteral("Cliquer sur les éléments du réseau, ou au clavier :\n"
                                             "1 à 6 : stations 1 à 6\n"
                                             "G : Hub 1 (à gauche)\n"
@@ -149,6 +220,7 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
 
     guide::installKey(this);
     FormCreate();
+    Image1->setParts(diagramParts(Image1)); // named from the station table
 }
 
 // Start-up: the settings, the station table, the exercise list, then exercise 1.

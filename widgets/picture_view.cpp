@@ -2,9 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/picture_view.h"
 
+#include "widgets/accessibility.h"
+
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdlib>
@@ -19,9 +24,196 @@ QImage surface(const QImage &picture)
     converted.setDevicePixelRatio(picture.devicePixelRatio());
     return converted;
 }
+
+// A part of a picture to screen readers: a push button or a check box at its zone.
+class PartAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    PartAccessible(PictureView *view, int index) : view(view), index(index) {}
+
+    bool isValid() const override { return view && index < view->parts().size(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return view ? view->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return view ? QAccessible::queryAccessibleInterface(view) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text type) const override
+    {
+        if (!isValid())
+            return QString();
+        if (type == QAccessible::Name)
+            return part().name;
+        return type == QAccessible::Description && part().describe ? part().describe() : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        return isValid() ? QRect(view->mapToGlobal(part().zone.topLeft()), part().zone.size())
+                         : QRect();
+    }
+    QAccessible::Role role() const override
+    {
+        return isValid() && part().checked ? QAccessible::CheckBox : QAccessible::Button;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid()) {
+            state.invalid = true;
+            return state;
+        }
+        state.checkable = bool(part().checked);
+        state.checked = part().checked && part().checked();
+        state.disabled = !view->isEnabled();
+        state.invisible = !view->isVisible();
+        return state;
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface
+                   ? static_cast<QAccessibleActionInterface *>(this)
+                   : nullptr;
+    }
+
+    QStringList actionNames() const override
+    {
+        return {role() == QAccessible::CheckBox ? toggleAction() : pressAction()};
+    }
+    // The press comes once the screen reader has its answer, as a click that the event loop
+    // delivers: it may open a modal dialog.
+    void doAction(const QString &action) override
+    {
+        if (isValid() && actionNames().contains(action))
+            QTimer::singleShot(0, view, [view = view, index = index] { view->pressPart(index); });
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    const PictureView::Part &part() const { return view->parts().at(index); }
+
+    QPointer<PictureView> view;
+    const int index;
+};
+
+// A picture to screen readers: its parts are its children.
+class PictureAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureAccessible(PictureView *view) : QAccessibleWidget(view) {}
+
+    PictureView *view() const { return static_cast<PictureView *>(widget()); }
+    QAccessible::Role role() const override
+    {
+        return view()->parts().isEmpty() ? QAccessibleWidget::role() : QAccessible::Pane;
+    }
+    int childCount() const override { return int(view()->parts().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        return parts.get(index, [this, index] { return new PartAccessible(view(), index); });
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (int i = 0; child && i < childCount(); ++i)
+            if (this->child(i) == child)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QPoint p = view()->mapFromGlobal(QPoint(x, y));
+        for (int i = 0; i < childCount(); ++i)
+            if (view()->parts().at(i).zone.contains(p))
+                return child(i);
+        return nullptr;
+    }
+
+private:
+    mutable accessibility::Parts parts;
+};
+
+QAccessibleInterface *accessiblePicture(const QString &, QObject *object)
+{
+    auto *view = qobject_cast<PictureView *>(object);
+    return view ? new PictureAccessible(view) : nullptr;
+}
 } // namespace
 
-PictureView::PictureView(QWidget *parent) : QWidget(parent) {}
+PictureView::PictureView(QWidget *parent) : QWidget(parent)
+{
+    static const bool accessible = (QAccessible::installFactory(&accessiblePicture), true);
+    Q_UNUSED(accessible);
+}
+
+void PictureView::setParts(const QList<Part> &parts)
+{
+    partList = parts;
+    announcedChecked.clear();
+    announcedDescriptions.clear();
+}
+
+void PictureView::pressPart(int index)
+{
+    if (index >= 0 && index < partList.size() && accessibility::canPress(this))
+        press(partList[index].zone.center(), Qt::NoButton);
+}
+
+void PictureView::press(QPoint point, Qt::MouseButton button)
+{
+    rememberParts();
+    emit pressed(point.x(), point.y(), button);
+    // Whatever the press led to (dialogs included) has happened by now.
+    announceParts();
+}
+
+void PictureView::announcePartsLater()
+{
+    if (announcing || partList.isEmpty())
+        return;
+    announcing = true;
+    QTimer::singleShot(0, this, &PictureView::announceParts);
+}
+
+void PictureView::rememberParts()
+{
+    if (!announcedChecked.isEmpty())
+        return;
+    for (const Part &part : std::as_const(partList)) {
+        announcedChecked << (part.checked && part.checked());
+        announcedDescriptions << (part.describe ? part.describe() : QString());
+    }
+}
+
+void PictureView::announceParts()
+{
+    announcing = false;
+    if (announcedChecked.isEmpty())
+        return; // nothing has changed
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(this);
+    for (int i = 0; i < partList.size(); ++i) {
+        const Part &part = partList[i];
+        const bool checked = part.checked && part.checked();
+        const QString description = part.describe ? part.describe() : QString();
+        if (checked != announcedChecked[i]) {
+            announcedChecked[i] = checked;
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(face->child(i), changed);
+            QAccessible::updateAccessibility(&event);
+        }
+        if (description != announcedDescriptions[i]) {
+            announcedDescriptions[i] = description;
+            QAccessibleEvent event(face->child(i), QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
 
 void PictureView::setPicture(const QImage &picture)
 {
@@ -63,15 +255,18 @@ void PictureView::plot(int x, int y, QRgb rgb)
 
 void PictureView::fillRect(const QRect &rect, const QColor &color)
 {
+    rememberParts();
     const QRgb rgb = color.rgb();
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
             plot(x, y, rgb);
     update();
+    announcePartsLater();
 }
 
 void PictureView::drawLine(const QLine &line, const QColor &color)
 {
+    rememberParts();
     // Bresenham, stepping along the major axis; the end point itself is not painted.
     const QRgb rgb = color.rgb();
     const int x1 = line.x1(), y1 = line.y1(), x2 = line.x2(), y2 = line.y2();
@@ -94,6 +289,7 @@ void PictureView::drawLine(const QLine &line, const QColor &color)
         }
     }
     update();
+    announcePartsLater();
 }
 
 QColor PictureView::pixel(int x, int y) const
@@ -146,7 +342,7 @@ void PictureView::paintEvent(QPaintEvent *)
 void PictureView::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = event->position();
-    emit pressed(int(std::floor(p.x())), int(std::floor(p.y())), event->button());
+    press(QPoint(int(std::floor(p.x())), int(std::floor(p.y()))), event->button());
 }
 
 // A double click is a second press, as on the original platform.
@@ -166,5 +362,5 @@ void PictureView::keyPressEvent(QKeyEvent *event)
     }
     event->accept();
     if (!event->isAutoRepeat())
-        emit pressed(point->x(), point->y(), Qt::NoButton);
+        press(*point, Qt::NoButton);
 }

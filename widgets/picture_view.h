@@ -10,6 +10,9 @@
 // point, so the owner's click handling serves the keyboard too. A picture can also be given as the
 // function that makes it: it is then made when first shown, drawn into or read, so that the
 // pictures of a window not yet shown cost nothing.
+// A picture given parts (the diagram's elements, the LEDs of a panel) shows them to screen readers
+// as its children, each at its zone, pressed by its action as a click at the zone's centre would
+// be; after each press, and after each drawing, screen readers are told what changed.
 #pragma once
 
 #include <QColor>
@@ -18,6 +21,9 @@
 #include <QLine>
 #include <QList>
 #include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -44,6 +50,19 @@ public:
     // key of the top row that carries it (&, é, ", ', (, -, è, _, ç).
     static QList<int> digitKeys(int n);
 
+    // A part of the picture: a push button, or a check box when `checked` is given; `describe`,
+    // when given, says what the picture shows of it now.
+    struct Part {
+        QString name;
+        QRect zone;
+        std::function<QString()> describe;
+        std::function<bool()> checked;
+    };
+    void setParts(const QList<Part> &parts);
+    const QList<Part> &parts() const { return partList; }
+    // A press at the centre of part `index`'s zone, when a click there would reach the picture.
+    void pressPart(int index);
+
 signals:
     // A mouse press, or a key press at its point (button Qt::NoButton).
     void pressed(int x, int y, Qt::MouseButton button);
@@ -56,7 +75,17 @@ protected:
 
 private:
     void plot(int x, int y, QRgb rgb);
+    void press(QPoint point, Qt::MouseButton button);
+    // Notes the parts' states and descriptions before a change (once: then they are kept
+    // up to date); tells screen readers of those that changed since.
+    void rememberParts();
+    void announceParts();
+    void announcePartsLater();
     mutable QImage image;
     mutable std::function<QImage()> maker; // until the picture is made
     QHash<int, QPoint> keyPoints;
+    QList<Part> partList;
+    QList<bool> announcedChecked;
+    QStringList announcedDescriptions;
+    bool announcing = false;
 };
