@@ -88,6 +88,7 @@ Tf_pont::Tf_pont(QWidget *parent) : ElementDialog(parent)
     table_droite = addressTable(GroupBox3, "table_droite", Label2->text(), 324);
     BitBtn1 = controls::button(GroupBox3, "BitBtn1",
                                QStringLiteral("<-         Effacer         ->"), 192, 120, 121, 25);
+    BitBtn1->setAccessibleName(QStringLiteral("Effacer")); // the arrows and blanks are layout
     majgauche = controls::button(GroupBox3, "majgauche", QStringLiteral("Mise à jour table gauche"),
                                  6, 150, 129, 25);
     Label3 = controls::label(GroupBox3, "Label3",

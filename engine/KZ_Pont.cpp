@@ -13,6 +13,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
+#include "widgets/accessibility.h"
 #include "widgets/controls.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ KZ_Pont::KZ_Pont()
     QApplication::setQuitOnLastWindowClosed(false);
     controls::installProgramStyle();
     controls::installProgramFont();
+    accessibility::giveWindowsTheirRole();
 
     global = Global();
     Principale = new TPrincipale;
