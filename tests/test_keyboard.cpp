@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program worked without a mouse: whole exercises played with keys alone (the diagram's and
 // the LED panels' keys, Tab, the arrow keys, Space and Enter), the Tab order of every window, and
-// what a screen reader finds: a French name on every control, the LED states, the message boxes.
+// what a screen reader finds: a French name on every control, the LED states, the message boxes,
+// the diagram's elements and the LEDs as objects, the grids' headers and focus.
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
@@ -229,6 +230,44 @@ bool isControl(QWidget *w)
            qobject_cast<QMenuBar *>(w);
 }
 
+QAccessibleInterface *childNamed(QAccessibleInterface *parent, const QString &name)
+{
+    for (int i = 0; i < parent->childCount(); ++i)
+        if (parent->child(i)->text(QAccessible::Name) == name)
+            return parent->child(i);
+    return nullptr;
+}
+
+QStringList childNames(QAccessibleInterface *parent)
+{
+    QStringList names;
+    for (int i = 0; i < parent->childCount(); ++i)
+        names << parent->child(i)->text(QAccessible::Name);
+    return names;
+}
+
+QStringList headerNames(QAccessibleInterface *cell)
+{
+    QStringList names;
+    QAccessibleTableCellInterface *place = cell->tableCellInterface();
+    for (const auto *header : place->rowHeaderCells() + place->columnHeaderCells())
+        names << header->text(QAccessible::Name);
+    return names;
+}
+
+// The cells, in every grid of the program, that say they have the keyboard focus.
+QList<QAccessibleInterface *> focusedCells()
+{
+    QList<QAccessibleInterface *> focused;
+    for (auto *grid : Principale->findChildren<controls::Grid *>()) {
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid);
+        for (int i = 0; i < table->childCount(); ++i)
+            if (table->child(i)->state().focused)
+                focused << table->child(i);
+    }
+    return focused;
+}
+
 } // namespace
 
 class TestKeyboard : public QObject
@@ -247,6 +286,8 @@ private slots:
     void ledStatesAreSpoken();
     void messageBoxReadsItsText();
     void f1ShowsTheGuide();
+    void screenReaderFollowsTheLesson_data();
+    void screenReaderFollowsTheLesson();
 };
 
 void TestKeyboard::wholeExerciseByKeys_data()
@@ -603,6 +644,121 @@ void TestKeyboard::f1ShowsTheGuide()
     platform::setServices(&program.fake);
     QCOMPARE(guideOver, QStringLiteral("f_guide"));
     QCOMPARE(informative, QStringLiteral("La règle."));
+}
+
+void TestKeyboard::screenReaderFollowsTheLesson_data()
+{
+    QTest::addColumn<QString>("object"); // window / control, by objectName
+    QTest::addColumn<QString>("part");   // a child by name, or a table cell "row,column"
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("headers"); // row headers, then column headers
+    QTest::addColumn<QString>("action");      // done through the part's action interface
+    QTest::addColumn<QString>("refusal");     // the box it must raise
+    QTest::addColumn<QString>("describedAs"); // the description it must leave
+    const QString network = QStringLiteral("Principale/Image1");
+    const QString nothing = QStringLiteral("Traité : non. Câble : aucune trame.");
+    const auto press = QAccessibleActionInterface::pressAction();
+    QTest::newRow("a station refused")
+        << network << "Machine 1" << int(QAccessible::Button) << "Machine 1" << nothing
+        << QStringList() << press << "Ce n'est pas la station émettrice" << nothing;
+    QTest::newRow("the bridge refused")
+        << network << "Pont" << int(QAccessible::Button) << "Pont"
+        << "Traité : non. Câble gauche : aucune trame, câble droit : aucune trame." << QStringList()
+        << press << "Ce n'est pas le moment de traiter le Pont" << QString();
+    QTest::newRow("the sender sends")
+        << network << "Machine 2" << int(QAccessible::Button) << "Machine 2" << nothing
+        << QStringList() << press << QString() << "Traité : oui. Câble : émission.";
+    QTest::newRow("an LED lit") << "f_hub1/Image1"
+                                << "RX port 2" << int(QAccessible::CheckBox) << "RX port 2"
+                                << QString() << QStringList()
+                                << QAccessibleActionInterface::toggleAction() << QString()
+                                << QString();
+    QTest::newRow("an address and its headers")
+        << "AdressesMAC/table_MAC"
+        << "2,0" << int(QAccessible::Cell) << "00-10-2B-88-00-34" << QString()
+        << QStringList{"Machine 3", "adresses MAC"} << QAccessibleActionInterface::setFocusAction()
+        << QString() << QString();
+    QTest::newRow("the cache in a hidden dialog")
+        << "f_Station_emettrice/table_MAC"
+        << "4,0" << int(QAccessible::Cell) << "00-AA-00-95-A0-5D" << QString()
+        << QStringList{"Machine 5", "adresses MAC"} << QString() << QString() << QString();
+    QTest::newRow("a bridge table's TTL")
+        << "f_pont/table_droite"
+        << "3,1" << int(QAccessible::Cell) << QString() << QString() << QStringList{"TTL"}
+        << QString() << QString() << QString();
+    QTest::newRow("a frame field") << "f_pont/trame"
+                                   << "0,4" << int(QAccessible::Cell) << "FCS"
+                                   << "Séquence de contrôle de la trame" << QStringList()
+                                   << QString() << QString() << QString();
+    QTest::newRow("the clear button")
+        << "f_pont/BitBtn1" << QString() << int(QAccessible::Button) << "Effacer" << QString()
+        << QStringList() << QString() << QString() << QString();
+    QTest::newRow("the MAC window")
+        << "AdressesMAC" << QString() << int(QAccessible::Window) << "Adresses MAC" << QString()
+        << QStringList() << QString() << QString() << QString();
+    QTest::newRow("the progress window")
+        << "f_avance" << QString() << int(QAccessible::Window) << "Avancement. Ex = 1  (1)"
+        << QString() << QStringList() << QString() << QString() << QString();
+}
+
+// Through Qt's accessibility interfaces alone, as the accessibility bus reads them.
+void TestKeyboard::screenReaderFollowsTheLesson()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, part);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QStringList, headers);
+    QFETCH(QString, action);
+    QFETCH(QString, refusal);
+    QFETCH(QString, describedAs);
+    ProgramFixture program; // 2 -> 5
+    QVERIFY(program.started());
+    Autopilot pilot;
+    switchTo(Principale);
+
+    QWidget *widget = Principale;
+    for (const QString &step : object.split(QLatin1Char('/')))
+        widget = widget->objectName() == step ? widget : widget->findChild<QWidget *>(step);
+    QVERIFY(widget && widget->objectName() == object.section(QLatin1Char('/'), -1));
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (face->role() == QAccessible::Pane)
+        QCOMPARE(childNames(face).size(), object == QLatin1String("f_hub1/Image1") ? 8 : 9);
+    if (part.contains(QLatin1Char(',')))
+        face = face->tableInterface()->cellAt(part.section(',', 0, 0).toInt(),
+                                              part.section(',', 1).toInt());
+    else if (!part.isEmpty())
+        face = childNamed(face, part);
+    QVERIFY(face);
+    QCOMPARE(int(face->role()), role);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(face->text(QAccessible::Description), description);
+    if (face->tableCellInterface())
+        QCOMPARE(headerNames(face), headers);
+    QVERIFY(focusedCells().isEmpty()); // the keyboard is on the diagram
+    if (action.isEmpty())
+        return;
+
+    const int boxes = program.fake.boxes.size();
+    face->actionInterface()->doAction(action);
+    if (!refusal.isEmpty()) {
+        QTRY_COMPARE(program.fake.boxes.size(), boxes + 1);
+        QCOMPARE(program.fake.boxes.last().text, refusal);
+    }
+    if (!describedAs.isEmpty())
+        QTRY_COMPARE(face->text(QAccessible::Description), describedAs);
+    if (action == QAccessibleActionInterface::toggleAction()) {
+        QTRY_VERIFY(face->state().checked);
+        QCOMPARE(global.led_state[1][3], 1);
+        face->actionInterface()->doAction(action);
+        QTRY_VERIFY(!face->state().checked);
+    }
+    if (action == QAccessibleActionInterface::setFocusAction()) {
+        QTRY_COMPARE(focusedCells(), QList<QAccessibleInterface *>{face});
+    }
 }
 
 QTEST_MAIN(TestKeyboard)
