@@ -36,6 +36,12 @@ void describeLeds(PictureView *panel, const QStringList &lit)
     panel->setAccessibleDescription(state + QStringLiteral(".\n") + LED_HELP);
 }
 
+// Odd LEDs receive, even ones transmit.
+QString ledRole(int k)
+{
+    return k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX");
+}
+
 // LED k lit as painted (green or red).
 bool isLit(const PictureView *panel, int k)
 {
@@ -49,9 +55,7 @@ void describeLeds(PictureView *panel)
     QStringList lit;
     for (int k = 1; k <= 8; ++k) {
         if (isLit(panel, k))
-            lit << QStringLiteral("%1 du port %2")
-                       .arg(k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX"))
-                       .arg((k + 1) / 2);
+            lit << QStringLiteral("%1 du port %2").arg(ledRole(k)).arg((k + 1) / 2);
     }
     describeLeds(panel, lit);
 }
@@ -83,9 +87,7 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
     // To screen readers each LED is a check box, ticked when lit, that its action switches.
     QList<PictureView::Part> leds;
     for (int k = 1; k <= 8; ++k)
-        leds.append({QStringLiteral("%1 port %2")
-                         .arg(k % 2 == 1 ? QStringLiteral("RX") : QStringLiteral("TX"))
-                         .arg((k + 1) / 2),
+        leds.append({QStringLiteral("%1 port %2").arg(ledRole(k)).arg((k + 1) / 2),
                      geometry::LED_ZONES[k],
                      {},
                      [panel = Image1, k] { return isLit(panel, k); }});

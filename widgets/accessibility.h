@@ -8,10 +8,10 @@
 
 #include <QAccessible>
 #include <QHash>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
-
-class QWidget;
 
 namespace accessibility
 {
@@ -29,6 +29,28 @@ public:
 
 private:
     QHash<int, QAccessible::Id> ids;
+};
+
+// A part of a widget (a grid's cell, a picture's element) as a leaf of the widget's interface,
+// with no object of its own.
+class Leaf : public QAccessibleInterface
+{
+public:
+    explicit Leaf(QWidget *owner) : owner(owner) {}
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return owner ? owner->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return owner ? QAccessible::queryAccessibleInterface(owner) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+private:
+    const QPointer<QWidget> owner;
 };
 
 // True when a click on `widget` would reach it now: it is enabled, and no modal window but its

@@ -162,24 +162,17 @@ private:
 
 // A cell, in the grid's numbering. A cell that can be chosen is chosen by its focus action, as a
 // click on it would.
-class CellAccessible : public QAccessibleInterface,
+class CellAccessible : public accessibility::Leaf,
                        public QAccessibleTableCellInterface,
                        public QAccessibleActionInterface
 {
 public:
-    CellAccessible(Grid *grid, int column, int row) : grid(grid), column(column), row(row) {}
+    CellAccessible(Grid *grid, int column, int row)
+        : Leaf(grid), grid(grid), column(column), row(row)
+    {
+    }
 
     bool isValid() const override { return grid; }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return grid ? grid->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *parent() const override
-    {
-        return grid ? QAccessible::queryAccessibleInterface(grid) : nullptr;
-    }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text type) const override
     {
         if (!grid)
@@ -188,7 +181,6 @@ public:
             return grid->text(column, row);
         return type == QAccessible::Description ? grid->columnDescription(column) : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
         if (!grid)

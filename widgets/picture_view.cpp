@@ -26,22 +26,12 @@ QImage surface(const QImage &picture)
 }
 
 // A part of a picture to screen readers: a push button or a check box at its zone.
-class PartAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class PartAccessible : public accessibility::Leaf, public QAccessibleActionInterface
 {
 public:
-    PartAccessible(PictureView *view, int index) : view(view), index(index) {}
+    PartAccessible(PictureView *view, int index) : Leaf(view), view(view), index(index) {}
 
     bool isValid() const override { return view && index < view->parts().size(); }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return view ? view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *parent() const override
-    {
-        return view ? QAccessible::queryAccessibleInterface(view) : nullptr;
-    }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text type) const override
     {
         if (!isValid())
@@ -50,7 +40,6 @@ public:
             return part().name;
         return type == QAccessible::Description && part().describe ? part().describe() : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
         return isValid() ? QRect(view->mapToGlobal(part().zone.topLeft()), part().zone.size())
