@@ -742,6 +742,7 @@ void TestKeyboard::screenReaderFollowsTheLesson()
     if (action.isEmpty())
         return;
 
+    widget->window()->show(); // a click reaches only what is shown
     const int boxes = program.fake.boxes.size();
     face->actionInterface()->doAction(action);
     if (!refusal.isEmpty()) {

@@ -27,7 +27,8 @@ QAccessibleInterface *Parts::get(int key, const std::function<QAccessibleInterfa
 bool canPress(const QWidget *widget)
 {
     const QWidget *modal = QApplication::activeModalWidget();
-    return widget && widget->isEnabled() && (!modal || modal == widget->window());
+    return widget && widget->isVisible() && widget->isEnabled() &&
+           (!modal || modal == widget->window());
 }
 
 namespace

@@ -53,8 +53,8 @@ private:
     const QPointer<QWidget> owner;
 };
 
-// True when a click on `widget` would reach it now: it is enabled, and no modal window but its
-// own is up.
+// True when a click on `widget` would reach it now: it is shown and enabled, and no modal window
+// but its own is up.
 bool canPress(const QWidget *widget);
 
 // A top-level window made of a plain widget (the progress window, the MAC address window) is a
