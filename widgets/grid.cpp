@@ -109,10 +109,13 @@ public:
     QAccessibleInterface *summary() const override { return nullptr; }
     QAccessibleInterface *cellAt(int row, int column) const override
     {
+        // Qt's AT-SPI bridge uses the answer without checking it, even for the numbers a screen
+        // reader asks outside the table: those get the nearest cell instead of a crash.
         const Layout at = layout();
-        if (row < 0 || row >= at.rows() || column < 0 || column >= at.columns())
+        if (at.rows() <= 0 || at.columns() <= 0)
             return nullptr;
-        return gridCell(column + at.fixedColumns(), row + at.fixedRows());
+        return gridCell(qBound(0, column, at.columns() - 1) + at.fixedColumns(),
+                        qBound(0, row, at.rows() - 1) + at.fixedRows());
     }
     int selectedCellCount() const override { return selectedCells().size(); }
     QList<QAccessibleInterface *> selectedCells() const override
