@@ -51,4 +51,13 @@ int ledAt(QPoint p)
     return 0;
 }
 
+QPoint wholeOnArea(const QRect &frame, const QRect &area)
+{
+    const auto along = [](int start, int length, int areaStart, int areaLength) {
+        return qMax(areaStart, qMin(start, areaStart + areaLength - length));
+    };
+    return QPoint(along(frame.x(), frame.width(), area.x(), area.width()),
+                  along(frame.y(), frame.height(), area.y(), area.height()));
+}
+
 } // namespace geometry

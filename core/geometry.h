@@ -191,4 +191,13 @@ constexpr QSize BRIDGE_PICTURE_SIZE(129, 44);
 // Black border inside a one-pixel light grey line along the top and left edges.
 constexpr int BRIDGE_PICTURE_BORDER = 3;
 
+// --- Windows on the screen ----------------------------------------------------------------------
+
+// The window frame the layouts were designed for: outer size = client size + this.
+constexpr QSize DESIGN_FRAME(8, 27);
+// Where a window's outer frame goes on a screen whose available area is `area`: where it stands
+// when it is whole on the area, else moved just enough to be; a frame larger than the area keeps
+// its top-left corner (its title bar) on it.
+QPoint wholeOnArea(const QRect &frame, const QRect &area);
+
 } // namespace geometry

@@ -13,6 +13,7 @@
 #include "engine/global.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
+#include "platform/desktop.h"
 #include "widgets/accessibility.h"
 #include "widgets/controls.h"
 
@@ -39,6 +40,7 @@ KZ_Pont::KZ_Pont()
     f_destination = new Tf_destination(Principale);
     f_hub2 = new Tf_hub2(Principale);
     apropos = new Tapropos(Principale);
+    platform::keepWindowsInPlace();
     Principale->show();
     f_avance->show();
     AdressesMAC->show();

@@ -22,8 +22,11 @@
 Tf_avance *f_avance = nullptr;
 
 Tf_avance::Tf_avance(QWidget *parent)
+    // A window of its own, not a tool window of the main window: window managers hide the
+    // windows that belong to a window together with it, and some (weston's) make a tool window
+    // that belongs to another one a part of it, which takes no input and goes where it likes.
     : QWidget(parent,
-              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+              Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     using namespace controls;
     setObjectName(QStringLiteral("f_avance"));
@@ -72,7 +75,7 @@ Tf_avance::Tf_avance(QWidget *parent)
     connect(destinataire, &QCheckBox::toggled, this, &Tf_avance::destinataireClick);
     connect(fin_traitement, &QPushButton::clicked, this, &Tf_avance::fin_traitementClick);
     writeErrorCount();
-    // Visible from start-up to exit: no title-bar control may hide it.
+    // Visible from start-up to exit: no title-bar control may hide it, and nothing else either.
     platform::offerNoHidingControls(this);
 }
 

@@ -2,16 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop.h"
 
-#include <QGuiApplication>
+#include "core/geometry.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QHash>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <memory>
+#include <optional>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 #endif
 
 namespace platform
@@ -40,6 +48,24 @@ void chooseWindowSystem(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", choice);
 }
 
+namespace
+{
+
+// Makes the window's native window now. A widget given a native window this way is marked
+// native, and by Qt's rule for native widgets' siblings every child of its parent would become
+// native too (the main window's controls under the progress window, the progress window's under
+// a message box): not so here.
+WId makeNative(QWidget *window)
+{
+    const bool siblings = !QCoreApplication::testAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    const WId id = window->winId();
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings, !siblings);
+    return id;
+}
+
+} // namespace
+
 void keepAbove(QWidget *window, bool above)
 {
     // The widget's flags and its native window's are kept alike: Qt recreates the native window
@@ -47,7 +73,7 @@ void keepAbove(QWidget *window, bool above)
     Qt::WindowFlags flags = window->windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, above);
     window->overrideWindowFlags(flags);
-    window->winId(); // the native window, whose hints are set before it is shown
+    makeNative(window); // the native window, whose hints are set before it is shown
     QWindow *handle = window->windowHandle();
     if (!handle)
         return;
@@ -59,9 +85,17 @@ void keepAbove(QWidget *window, bool above)
     handle->setTransientParent(above || !parent ? nullptr : parent->window()->windowHandle());
 }
 
-#if QT_CONFIG(xcb)
 namespace
 {
+
+constexpr char NEVER_HIDDEN[] = "kz_never_hidden";
+
+#if QT_CONFIG(xcb)
+xcb_connection_t *x11Connection()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
@@ -72,8 +106,8 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-// The value of a property of `window`, as raw bytes; empty when it is not set.
-QByteArray property(xcb_connection_t *connection, xcb_window_t window, const char *name)
+// The 32-bit values of a property of `window`; empty when it is not set.
+QList<quint32> cardinals(xcb_connection_t *connection, xcb_window_t window, const char *name)
 {
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> reply(
         xcb_get_property_reply(connection,
@@ -81,61 +115,276 @@ QByteArray property(xcb_connection_t *connection, xcb_window_t window, const cha
                                                 XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
                                nullptr),
         &free);
-    if (!reply)
-        return {};
-    return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
-                      xcb_get_property_value_length(reply.get()));
+    QList<quint32> values;
+    if (reply && reply->format == 32) {
+        const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+        for (int i = 0; i < xcb_get_property_value_length(reply.get()) / 4; ++i)
+            values << data[i];
+    }
+    return values;
 }
 
-// The name that the running window manager gives itself (EWMH), or nothing without one.
-QByteArray windowManagerName(xcb_connection_t *connection, xcb_window_t root)
+xcb_window_t rootOf(xcb_connection_t *connection)
 {
-    const QByteArray check = property(connection, root, "_NET_SUPPORTING_WM_CHECK");
-    if (check.size() != sizeof(xcb_window_t))
-        return {};
-    xcb_window_t manager;
-    memcpy(&manager, check.constData(), sizeof manager);
-    return property(connection, manager, "_NET_WM_NAME");
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
+
+// Where the window's outer frame stands on the screen now, as the X server and the window
+// manager tell it; nothing while it is not on the screen or not yet framed.
+std::optional<QPoint> frameOnScreen(QWidget *window)
+{
+    xcb_connection_t *connection = x11Connection();
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!connection || !id)
+        return {};
+    const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&free)> attributes(
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id),
+                                        nullptr),
+        &free);
+    if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+        return {};
+    const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&free)> client(
+        xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, id, rootOf(connection), 0, 0),
+            nullptr),
+        &free);
+    if (!client)
+        return {};
+    const QPoint origin(client->dst_x, client->dst_y);
+    if (cardinals(connection, rootOf(connection), "_NET_SUPPORTING_WM_CHECK").isEmpty())
+        return origin; // no window manager: no frame
+    const QList<quint32> extents = cardinals(connection, id, "_NET_FRAME_EXTENTS");
+    if (extents.size() != 4)
+        return {};
+    return origin - QPoint(int(extents[0]), int(extents[2]));
+}
+
+// Asks the window manager (EWMH) to take `state` away from `window`.
+void removeState(xcb_connection_t *connection, xcb_window_t window, const char *state)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom(connection, "_NET_WM_STATE");
+    message.data.data32[0] = 0; // remove
+    message.data.data32[1] = atom(connection, state);
+    message.data.data32[3] = 1; // asked by an application
+    xcb_send_event(connection, 0, rootOf(connection),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
+}
+#endif
+
+// Whether `window` must stay whole on the screen now.
+bool keptWhole(const QWidget *window)
+{
+    return window->isVisible() && (window->isModal() || window->property(NEVER_HIDDEN).toBool());
+}
+
+// What the program keeps of its windows whatever the window manager does. A window minimised by
+// anybody while it is kept whole is shown again; on X11 one rolled up is unrolled. A window just
+// placed is watched until its window manager has put it on the screen, and moved back to its
+// place should it stand anywhere else (the Metacity family places dialogs of its own accord).
+class Keeper : public QObject
+#if QT_CONFIG(xcb)
+    ,
+               public QAbstractNativeEventFilter
+#endif
+{
+public:
+    // The program's, once it has asked for it.
+    static Keeper *current;
+    static void install()
+    {
+        if (!current)
+            current = new Keeper;
+    }
+
+    // The place where `window`'s frame must come out once it is on the screen.
+    void expect(QWidget *window, QPoint frame)
+    {
+        expected[window] = frame;
+        if (window->isVisible())
+            watch(window);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (!object->isWidgetType())
+            return false;
+        auto *window = static_cast<QWidget *>(object);
+        const Qt::WindowType type = window->windowType();
+        if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool) // no menus, tool tips
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!expected.contains(window))
+                expected[window] = window->pos(); // where the program has put it
+            wholeOnScreen(window);
+            watch(window);
+            break;
+        case QEvent::Hide:
+#if QT_CONFIG(xcb)
+            // Shown again, it comes back where it stood (where the student may have moved it).
+            if (const auto frame = frameOnScreen(window))
+                expected[window] = *frame;
+#endif
+            break;
+        case QEvent::WindowStateChange:
+            if (window->isMinimized() && keptWhole(window))
+                QTimer::singleShot(0, window, [window] {
+                    if (!window->isMinimized() || !keptWhole(window))
+                        return;
+                    window->showNormal();
+                    window->raise();
+                    if (window->isModal())
+                        window->activateWindow();
+                });
+            break;
+        case QEvent::Destroy:
+            expected.remove(window);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+#if QT_CONFIG(xcb)
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto *change = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+        xcb_connection_t *connection = x11Connection();
+        if (!connection || change->atom != atom(connection, "_NET_WM_STATE"))
+            return false;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (xcb_window_t(window->internalWinId()) == change->window && keptWhole(window) &&
+                cardinals(connection, change->window, "_NET_WM_STATE")
+                    .contains(atom(connection, "_NET_WM_STATE_SHADED")))
+                removeState(connection, change->window, "_NET_WM_STATE_SHADED");
+        return false;
+    }
+#endif
+
+private:
+    Keeper()
+    {
+        qApp->installEventFilter(this);
+#if QT_CONFIG(xcb)
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            qApp->installNativeEventFilter(this);
+#endif
+    }
+
+    // A window coming up partly off the screen is moved onto it.
+    void wholeOnScreen(QWidget *window)
+    {
+        const QPoint frame = expected.value(window, window->pos());
+        QSize size = window->frameGeometry().size();
+        if (size == window->size())
+            size += geometry::DESIGN_FRAME; // not framed yet: the frame it is designed for
+        const QScreen *screen = QGuiApplication::screenAt(frame + QPoint(1, 1));
+        if (!screen)
+            screen = window->screen();
+        const QPoint whole = geometry::wholeOnArea(QRect(frame, size), screen->availableGeometry());
+        if (whole != frame)
+            placeFrame(window, whole);
+    }
+
+    // Until the window manager has put it on the screen, then back to its place if need be.
+    void watch(QWidget *window)
+    {
+#if QT_CONFIG(xcb)
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || !expected.contains(window))
+            return;
+        auto *timer = new QTimer(window);
+        auto tries = std::make_shared<int>(0);
+        connect(timer, &QTimer::timeout, timer, [this, window, timer, tries] {
+            const auto frame = frameOnScreen(window);
+            const bool settled = frame && *frame == expected.value(window);
+            if (settled || ++*tries > 40 || !window->isVisible() || !expected.contains(window)) {
+                if (settled)
+                    expected.remove(window);
+                timer->deleteLater();
+            } else if (frame) {
+                window->windowHandle()->setFramePosition(expected.value(window));
+            }
+        });
+        timer->start(25);
+#else
+        Q_UNUSED(window);
+#endif
+    }
+
+    QHash<QWidget *, QPoint> expected;
+};
+
+Keeper *Keeper::current = nullptr;
+
+class DraggedByBackground : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(object);
+        if (event->type() == QEvent::MouseButtonPress && window->windowHandle() &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            return window->windowHandle()->startSystemMove();
+        return false;
+    }
+};
 
 } // namespace
-#endif
 
 void offerNoHidingControls(QWidget *window)
 {
+    window->setProperty(NEVER_HIDDEN, true);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // Qt draws the title bars itself there, always with minimise, maximise and close, and a
+        // compositor need not give back a window minimised (weston does not): no title bar. The
+        // window is moved by dragging it by its background instead.
+        window->setWindowFlag(Qt::FramelessWindowHint);
+        window->installEventFilter(new DraggedByBackground(window));
+        return;
+    }
 #if QT_CONFIG(xcb)
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = x11Connection();
     if (!connection)
         return;
-    const auto id = xcb_window_t(window->winId());
+    const auto id = xcb_window_t(makeNative(window));
     // Motif hints, which most window managers follow: a border and a title, and moving as the
-    // only function. (Qt asks for every function when a window has no title-bar button.)
+    // only function. (Qt asks for every function when a window has no title-bar button.) Those
+    // that offer to minimise it anyway see it come back at once.
     enum : quint32 { Functions = 1, Decorations = 2, Move = 4, Border = 2, Title = 8 };
     const quint32 motif[5] = {Functions | Decorations, Move, Border | Title, 0, 0};
     const xcb_atom_t motifHints = atom(connection, "_MOTIF_WM_HINTS");
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, motifHints, motifHints, 32, 5,
                         motif);
-    // Openbox ignores them: it offers to minimise every window but toolbars and menus, and
-    // minimises a window together with the main window it belongs to. There the window asks for
-    // a toolbar's frame. (Not everywhere: the Metacity family draws no title bar on toolbars.)
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    if (windowManagerName(connection, root) == "Openbox") {
-        const xcb_atom_t types[3] = {atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR"),
-                                     atom(connection, "_NET_WM_WINDOW_TYPE_UTILITY"),
-                                     atom(connection, "_NET_WM_WINDOW_TYPE_NORMAL")};
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id,
-                            atom(connection, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 3, types);
-    }
     xcb_flush(connection);
-#else
-    Q_UNUSED(window);
 #endif
+}
+
+void keepWindowsInPlace()
+{
+    Keeper::install();
 }
 
 void placeFrame(QWidget *window, QPoint topLeft)
 {
     QWindow *handle = window->windowHandle();
+    if (Keeper::current)
+        Keeper::current->expect(window, topLeft);
     // Elsewhere Qt knows a window's frame when it places it, and takes the position of a window
     // not made yet for its frame's.
     if (!handle || QGuiApplication::platformName() != QLatin1String("xcb")) {

@@ -33,6 +33,21 @@ void offerExplanation(QMessageBox *box, const QString &explanation)
     });
 }
 
+// The text as a box shows it whole on any screen: a word longer than 40 characters (a folder
+// name) gets a place to break after every 40, and one longer than 300 keeps only its first and
+// last 150 characters (the whole text stays the box's accessible description).
+QString breakable(const QString &text)
+{
+    QString out;
+    for (const QString &word : text.split(u' ')) {
+        QString kept = word.size() > 300 ? word.left(150) + QChar(0x2026) + word.right(150) : word;
+        for (int at = 40; at < kept.size(); at += 41)
+            kept.insert(at, QChar(0x200B)); // zero-width space
+        out += (out.isEmpty() ? QString() : QStringLiteral(" ")) + kept;
+    }
+    return out;
+}
+
 class RealServices : public Services
 {
 public:
@@ -41,7 +56,7 @@ public:
     {
         QMessageBox box(parent);
         box.setWindowTitle(title);
-        box.setText(text);
+        box.setText(breakable(text));
         box.setIcon(kind == BoxKind::Warning       ? QMessageBox::Warning
                     : kind == BoxKind::Error       ? QMessageBox::Critical
                     : kind == BoxKind::Information ? QMessageBox::Information

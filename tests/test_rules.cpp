@@ -104,6 +104,8 @@ private slots:
     void drawWeights();
     void formatsElapsedTime_data();
     void formatsElapsedTime();
+    void wholeOnArea_data();
+    void wholeOnArea();
 };
 
 void TestRules::diagramHits_data()
@@ -443,6 +445,26 @@ void TestRules::formatsElapsedTime()
     QFETCH(qint64, seconds);
     QFETCH(QString, text);
     QCOMPARE(formatElapsed(seconds), text);
+}
+
+// A window's frame on a 640 x 512 desktop whose top 24 pixels hold a panel.
+void TestRules::wholeOnArea_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("placed");
+    QTest::newRow("fits") << QRect(246, 295, 199, 268) << QPoint(246, 295);
+    QTest::newRow("off the bottom") << QRect(461, 303, 178, 232) << QPoint(461, 280);
+    QTest::newRow("off the right and bottom") << QRect(500, 400, 178, 232) << QPoint(462, 280);
+    QTest::newRow("under the panel") << QRect(1, 1, 640, 480) << QPoint(0, 24);
+    QTest::newRow("taller than the area") << QRect(10, 100, 300, 600) << QPoint(10, 24);
+    QTest::newRow("wider than the area") << QRect(-50, 30, 700, 100) << QPoint(0, 30);
+}
+
+void TestRules::wholeOnArea()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QPoint, placed);
+    QCOMPARE(geometry::wholeOnArea(frame, QRect(0, 24, 640, 488)), placed);
 }
 
 QTEST_GUILESS_MAIN(TestRules)

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 the KZ Pont authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program on a real desktop, run by tests/under_openbox on a private X server under openbox
-// (placement also without a window manager). The checks read what the X server and the window
-// manager show (xprop, xwininfo, xev, xdotool), not Qt.
+// The program on a real desktop, run by tests/under_wm on a private X server under each window
+// manager (placement also without one, some checks under weston's XWayland). The checks read what
+// the X server and the window manager show (xprop, xwininfo, xev, xdotool, wmctrl), not Qt.
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
@@ -13,9 +13,11 @@
 #include "engine/anim_pont.h"
 #include "engine/global.h"
 #include "engine/u_avance.h"
+#include "platform/platform.h"
 #include "support/fixture.h"
 #include "widgets/grid.h"
 
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +37,13 @@ QString x(const QString &command)
     process.startCommand(command);
     process.waitForFinished();
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// The student's mouse: on the X server that the compositor draws into, when there is one.
+QString student(const QString &command)
+{
+    const QString outer = qEnvironmentVariable("KZ_OUTER_DISPLAY");
+    return x(outer.isEmpty() ? command : "env DISPLAY=" + outer + " " + command);
 }
 
 QString id(const QWidget *window)
@@ -122,69 +131,6 @@ std::shared_ptr<bool> whenShown(const QWidget *expected,
     return ran;
 }
 
-// Where the X server places the windows of the root window (a window manager's frames), from
-// its events as xev prints them.
-class RootEvents
-{
-public:
-    // Line by line: xev does not flush its output into a pipe.
-    RootEvents()
-    {
-        xev.start(QStringLiteral("stdbuf"), {"-oL", "xev", "-root", "-event", "substructure"});
-    }
-    ~RootEvents()
-    {
-        xev.kill();
-        xev.waitForFinished();
-    }
-    // Reads xev's report up to now: a window created now is reported after every earlier event
-    // (and, while xev is starting, only once it listens).
-    bool sync()
-    {
-        QWindow marker;
-        return QTest::qWaitFor([&] {
-            marker.destroy();
-            marker.create();
-            QTest::qWait(20);
-            return (log += QString::fromUtf8(xev.readAll()))
-                .contains(QString::number(marker.winId(), 16));
-        });
-    }
-    // Where the frame holding `window` (or the window itself) stood while mapped, in order.
-    QList<QPoint> placesOf(const QString &window)
-    {
-        const QString hex = "0x" + QString::number(window.toULongLong(), 16);
-        // A window manager's frames hold the window (never mapped on the root window itself).
-        QStringList frames{hex};
-        for (auto m = QRegularExpression("window " + hex + ", parent (0x\\w+)").globalMatch(log);
-             m.hasNext();)
-            frames << m.next().captured(1);
-        const QRegularExpression event("(\\w+)Notify event.*\\n\\s+\\w+ 0x\\w+, window (" +
-                                       frames.join(u'|') +
-                                       ")\\b(, \\((-?\\d+),(-?\\d+)\\), width (\\d+))?");
-        QHash<QString, QPoint> at;
-        QSet<QString> mapped;
-        QList<QPoint> places;
-        for (auto m = event.globalMatch(log); m.hasNext();) {
-            const auto e = m.next();
-            const QString type = e.captured(1), frame = e.captured(2);
-            if (e.hasCaptured(3) && e.captured(6) != QLatin1String("1")) // not an unsized frame
-                at[frame] = QPoint(e.captured(4).toInt(), e.captured(5).toInt());
-            if (type == QLatin1String("Map"))
-                mapped << frame;
-            if (type == QLatin1String("Unmap"))
-                mapped.remove(frame);
-            if (mapped.contains(frame) && (type == QLatin1String("Map") || e.hasCaptured(3)))
-                places << at.value(frame);
-        }
-        return places;
-    }
-
-private:
-    QProcess xev;
-    QString log;
-};
-
 // The whole program with its real message boxes, and whether its three windows came up.
 struct Program : ProgramFixture {
     Program() { platform::setServices(nullptr); }
@@ -215,6 +161,9 @@ private slots:
     void progressWindowCannotBeHidden();
     void activationRunsOnlyOnReturnFromTheProgram();
     void placedByTheOuterFrame();
+    void modalWindowsComeBack();
+    void progressWindowTakesTheMouse();
+    void wholeOnTheScreen();
 };
 
 void TestWindowManager::captionsAreThePrograms()
@@ -296,12 +245,20 @@ void TestWindowManager::progressWindowCannotBeHidden()
     QVERIFY(program.shown());
     const QString offered = prop(id(f_avance), "_NET_WM_ALLOWED_ACTIONS");
     QVERIFY(offered.contains(QStringLiteral("_NET_WM_ACTION_MOVE")));
-    for (const char *hiding : {"MINIMIZE", "MAXIMIZE_HORZ", "MAXIMIZE_VERT", "FULLSCREEN"})
+    for (const char *hiding : {"MAXIMIZE_HORZ", "MAXIMIZE_VERT"})
         QVERIFY2(!offered.contains(QStringLiteral("_NET_WM_ACTION_") + hiding), hiding);
-    // Asked anyway, as its minimise button would, the window manager leaves both windows shown.
-    x("xdotool windowminimize " + id(f_avance));
-    QTest::qWait(500);
-    QVERIFY(viewable(f_avance) && viewable(Principale));
+    // Minimised with the main window or by itself (as a task bar asks), rolled up: it comes back.
+    const QString window = id(f_avance);
+    for (const QString &request :
+         {"xdotool windowminimize " + id(Principale), "xdotool windowminimize " + window,
+          "wmctrl -i -r " + window + " -b add,shaded"}) {
+        x(request);
+        QTest::qWait(300);
+        QVERIFY2(QTest::qWaitFor([&] {
+                     return viewable(f_avance) && !prop(window, "_NET_WM_STATE").contains("SHADED");
+                 }),
+                 qPrintable(request));
+    }
 }
 
 void TestWindowManager::activationRunsOnlyOnReturnFromTheProgram()
@@ -322,10 +279,12 @@ void TestWindowManager::activationRunsOnlyOnReturnFromTheProgram()
         x("xdotool windowactivate --sync " + id(dialog));
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QCOMPARE(cell(), address);
-        x("xdotool windowminimize --sync " + id(dialog));
-        QTRY_VERIFY(dialog->isMinimized());
+        // Minimised while modal, it comes back by itself.
+        x("xdotool windowminimize " + id(dialog));
+        QTest::qWait(300);
+        QTRY_VERIFY(viewable(dialog) && !dialog->isMinimized());
         x("xdotool windowactivate --sync " + id(dialog));
-        QTRY_VERIFY(!dialog->isMinimized() && QApplication::activeWindow() == dialog);
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QTest::qWait(100); // the restore's events
         QCOMPARE(cell(), address);
         // The return from a message box of the program runs it.
@@ -347,37 +306,45 @@ void TestWindowManager::placedByTheOuterFrame()
     QCOMPARE(onScreen(id(Principale)).topLeft(), QPoint(1, 1));
     QCOMPARE(onScreen(id(f_avance)).topLeft(), QPoint(461, 303));
     QCOMPARE(onScreen(id(AdressesMAC)).topLeft(), QPoint(246, 295));
+    // The hubs and the bridge at their own places.
+    f_pont->b_edroite->setChecked(true); // the bridge sends to hub 2
+    const std::tuple<int, QPoint, QWidget *, QPoint> fixed[] = {
+        {PHASE_SENT, HUB_1, f_hub1, {3, 304}},
+        {PHASE_SOURCE_HUB, BRIDGE, f_pont, {323, 178}},
+        {PHASE_BRIDGE, HUB_2, f_hub2, {199, 299}}};
+    for (const auto &[phase, element, dialog, place] : fixed) {
+        global.phase = phase;
+        const auto shown = whenShown(dialog, [place = place](QWidget *window) {
+            QTRY_COMPARE(onScreen(id(window)).topLeft(), place);
+        });
+        press(element);
+        QVERIFY(*shown);
+    }
 
     // The station dialogs come up 100 pixels below and right of the main window's frame, for
     // work (and after a refusal's box) or for review, wherever the main window stands, and stay
     // there.
     const auto showings = [](QPoint expected) {
-        QStringList shown;
-        const auto record = [&shown](QWidget *window) { shown << id(window); };
-        RootEvents events;
-        QVERIFY(events.sync());
+        const auto placed = [expected](QWidget *window) {
+            QTRY_COMPARE(onScreen(id(window)).topLeft(), expected);
+        };
         global.phase = PHASE_NEW;
         const auto sender = whenShown(f_Station_emettrice, [&](QWidget *dialog) {
-            record(dialog);
+            placed(dialog);
             const auto box = whenShown(nullptr);
             f_Station_emettrice->BitBtn1->click(); // the frame is empty: refused
             QTRY_VERIFY(*box && QApplication::activeWindow() == dialog);
+            placed(dialog);
         });
         press(STATION_2);
         global.phase = PHASE_FINAL_SEGMENT;
-        const auto receiver = whenShown(f_destination, record);
+        const auto receiver = whenShown(f_destination, placed);
         press(STATION_5);
         global.phase = PHASE_RECEIVED;
         press(STATION_5); // for review
         QTRY_VERIFY(viewable(f_destination));
-        record(f_destination);
-        QVERIFY(*sender && *receiver && events.sync());
-        for (const QString &window : shown) {
-            const QList<QPoint> places = events.placesOf(window);
-            QVERIFY(!places.isEmpty());
-            for (const QPoint &p : places)
-                QCOMPARE(p, expected);
-        }
+        placed(f_destination);
+        QVERIFY(*sender && *receiver);
         f_destination->close();
     };
     showings(QPoint(101, 101));
@@ -386,10 +353,74 @@ void TestWindowManager::placedByTheOuterFrame()
     QTRY_COMPARE(Principale->pos(), QPoint(200, 150));
     showings(QPoint(300, 250));
     // Once the window manager has quit, the frames that Qt has seen are gone.
-    x("openbox --exit");
+    if (qEnvironmentVariableIsSet("KZ_WM_PID"))
+        x("kill " + qEnvironmentVariable("KZ_WM_PID"));
     QTRY_VERIFY(x("xwininfo -tree -id " + id(Principale))
                     .contains(QRegularExpression("Parent window id: \\S+ \\(the root window")));
     showings(QPoint(300, 250));
+}
+
+void TestWindowManager::modalWindowsComeBack()
+{
+    Program program;
+    QVERIFY(program.shown());
+    // Minimised while modal, by itself or with the main window, each comes back, and closes.
+    const auto minimise = [](QWidget *window) {
+        for (const QWidget *target : {window, static_cast<QWidget *>(Principale)}) {
+            x("xdotool windowminimize " + id(target));
+            QTest::qWait(300);
+            QVERIFY(QTest::qWaitFor([window] { return viewable(window); }));
+        }
+    };
+    const auto sender = whenShown(f_Station_emettrice, [&minimise](QWidget *dialog) {
+        minimise(dialog);
+        const auto box = whenShown(nullptr, minimise);
+        f_Station_emettrice->BitBtn1->click(); // the frame is empty: refused
+        QVERIFY(*box);
+    });
+    press(STATION_2);
+    const auto about = whenShown(apropos, minimise);
+    Principale->APropos1Click();
+    QVERIFY(*sender && *about);
+}
+
+void TestWindowManager::progressWindowTakesTheMouse()
+{
+    Program program;
+    QVERIFY(program.shown());
+    // The student's click on "émetteur" is refused with a box: it reached the progress window.
+    const QPoint box = onScreen(id(f_avance), false).topLeft() +
+                       f_avance->emetteur->geometry().topLeft() + QPoint(6, 8);
+    const auto refused = whenShown(nullptr);
+    student(QStringLiteral("xdotool mousemove %1 %2").arg(box.x()).arg(box.y()));
+    QTest::qWait(200);
+    student(QStringLiteral("xdotool click 1"));
+    QTRY_VERIFY(*refused);
+    QCOMPARE(global.error_count, 1);
+}
+
+void TestWindowManager::wholeOnTheScreen()
+{
+    // Run at scale 1 and on a small desktop (a 1280 x 1024 screen at scale 2).
+    Program program;
+    QVERIFY(program.shown());
+    const QStringList size = x("xdotool getdisplaygeometry").split(u' ');
+    const QRect screen(0, 0, size.value(0).toInt(), size.value(1).toInt());
+    for (const QWidget *window :
+         std::initializer_list<const QWidget *>{Principale, f_avance, AdressesMAC})
+        QVERIFY2(screen.contains(onScreen(id(window))), qPrintable(window->objectName()));
+    // A folder name too long for one line.
+    const auto box = whenShown(nullptr, [&screen](QWidget *window) {
+        QTRY_VERIFY2(screen.contains(onScreen(id(window))),
+                     qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                    .arg(onScreen(id(window)).x())
+                                    .arg(onScreen(id(window)).y())
+                                    .arg(onScreen(id(window)).width())
+                                    .arg(onScreen(id(window)).height())));
+    });
+    platform::messageBox(platform::BoxKind::Error, "Le fichier /" + QString(3000, u'd') +
+                                                       "/pontexos.kz \n n'est pas accessible");
+    QVERIFY(*box);
 }
 
 QTEST_MAIN(TestWindowManager)

@@ -3,6 +3,7 @@
 #include "widgets/controls.h"
 
 #include "pictures/artwork.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -164,7 +165,7 @@ void fitText(QLabel *label)
 void placeWindow(QWidget *window, int left, int top, int clientWidth, int clientHeight)
 {
     window->setFixedSize(clientWidth, clientHeight);
-    window->move(left, top);
+    platform::placeFrame(window, QPoint(left, top));
 }
 
 void placeWindowOuter(QWidget *window, int left, int top, int outerWidth, int outerHeight)

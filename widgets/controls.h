@@ -5,6 +5,7 @@
 // (column, row) cell numbering of the windows' algorithms.
 #pragma once
 
+#include "core/geometry.h"
 #include "widgets/grid.h"
 
 #include <QString>
@@ -43,8 +44,8 @@ constexpr int LINE_HEIGHT = 13;
 constexpr int CAPTION_SPACING = 4;
 
 // The window frame the layouts were designed for: outer size = client size + these.
-constexpr int FRAME_WIDTH = 8;
-constexpr int FRAME_HEIGHT = 27;
+constexpr int FRAME_WIDTH = geometry::DESIGN_FRAME.width();
+constexpr int FRAME_HEIGHT = geometry::DESIGN_FRAME.height();
 void placeWindow(QWidget *window, int left, int top, int clientWidth, int clientHeight);
 void placeWindowOuter(QWidget *window, int left, int top, int outerWidth, int outerHeight);
 
