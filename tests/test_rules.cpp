@@ -452,7 +452,7 @@ void TestRules::wholeOnArea_data()
 {
     QTest::addColumn<QRect>("frame");
     QTest::addColumn<QPoint>("placed");
-    QTest::newRow("fits") << QRect(246, 295, 199, 268) << QPoint(246, 295);
+    QTest::newRow("fits") << QRect(246, 200, 199, 268) << QPoint(246, 200);
     QTest::newRow("off the bottom") << QRect(461, 303, 178, 232) << QPoint(461, 280);
     QTest::newRow("off the right and bottom") << QRect(500, 400, 178, 232) << QPoint(462, 280);
     QTest::newRow("under the panel") << QRect(1, 1, 640, 480) << QPoint(0, 24);
