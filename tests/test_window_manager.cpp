@@ -40,13 +40,6 @@ QString x(const QString &command)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-// The student's mouse: on the X server that the compositor draws into, when there is one.
-QString byStudent(const QString &command)
-{
-    const QString outer = qEnvironmentVariable("KZ_OUTER_DISPLAY");
-    return x(outer.isEmpty() ? command : "env DISPLAY=" + outer + " " + command);
-}
-
 QString id(const QWidget *window)
 {
     return QString::number(window->windowHandle()->winId());
@@ -165,7 +158,6 @@ private slots:
     void activationRunsOnlyOnReturnFromTheProgram();
     void placedByTheOuterFrame();
     void modalWindowsComeBack();
-    void progressWindowTakesTheMouse();
     void wholeOnTheScreen();
     void wholeExercise();
 };
@@ -386,26 +378,6 @@ void TestWindowManager::modalWindowsComeBack()
     const auto about = whenShown(apropos, minimise);
     Principale->APropos1Click();
     QVERIFY(*sender && *about);
-}
-
-void TestWindowManager::progressWindowTakesTheMouse()
-{
-    Program program;
-    QVERIFY(program.shown());
-    // The student's click on "émetteur" is refused with a box: it reached the progress window.
-    const QPoint box = onScreen(id(f_avance), false).topLeft() +
-                       f_avance->emetteur->geometry().topLeft() + QPoint(6, 8);
-    const auto refused = whenShown(nullptr);
-    // Under a compositor, the windows come up a little after the X server has mapped them, and
-    // weston takes the pointer's first move for its entering weston's window.
-    QTest::qWait(1000);
-    byStudent(QStringLiteral("xdotool mousemove %1 %2 sleep 0.1 mousemove %3 %4 sleep 0.2 click 1")
-                  .arg(box.x() - 1)
-                  .arg(box.y() - 1)
-                  .arg(box.x())
-                  .arg(box.y()));
-    QTRY_VERIFY(*refused);
-    QCOMPARE(global.error_count, 1);
 }
 
 void TestWindowManager::wholeOnTheScreen()
