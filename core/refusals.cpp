@@ -2,39 +2,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/refusals.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString refusalMessage(Refusal refusal)
 {
     switch (refusal) {
     case Refusal::SenderMustSend:
-        return QStringLiteral("L'émetteur doit émettre !");
+        return QCoreApplication::translate("Refusal", "L'émetteur doit émettre !");
     case Refusal::CheckReceiver:
-        return QStringLiteral("Vérifiez le destinataire (et l'expéditeur)");
+        return QCoreApplication::translate("Refusal", "Vérifiez le destinataire (et l'expéditeur)");
     case Refusal::OneTickPerRow:
-        return QStringLiteral("Une et une seule coche par ligne");
+        return QCoreApplication::translate("Refusal", "Une et une seule coche par ligne");
     case Refusal::NotTheSender:
-        return QStringLiteral("Ce n'est pas la station émettrice");
+        return QCoreApplication::translate("Refusal", "Ce n'est pas la station émettrice");
     case Refusal::NotTimeForStation:
-        return QStringLiteral("Ce n'est pas le moment de traiter cette station");
+        return QCoreApplication::translate("Refusal",
+                                           "Ce n'est pas le moment de traiter cette station");
     case Refusal::NotTimeForHub:
-        return QStringLiteral("Ce n'est pas le moment de traiter ce hub");
+        return QCoreApplication::translate("Refusal", "Ce n'est pas le moment de traiter ce hub");
     case Refusal::NotTimeForBridge:
-        return QStringLiteral("Ce n'est pas le moment de traiter le Pont");
+        return QCoreApplication::translate("Refusal", "Ce n'est pas le moment de traiter le Pont");
     case Refusal::NoAddressInThisCell:
-        return QStringLiteral("Ce champ ne doit pas contenir d'adresse MAC");
+        return QCoreApplication::translate("Refusal",
+                                           "Ce champ ne doit pas contenir d'adresse MAC");
     case Refusal::WrongAddress:
-        return QStringLiteral("Une adresse MAC est incorrecte");
+        return QCoreApplication::translate("Refusal", "Une adresse MAC est incorrecte");
     case Refusal::WrongRxLed:
-        return QStringLiteral("Au moins une led RX est mal positionnée");
+        return QCoreApplication::translate("Refusal", "Au moins une led RX est mal positionnée");
     case Refusal::WrongTxLed:
-        return QStringLiteral("Au moins une led TX est mal positionnée");
+        return QCoreApplication::translate("Refusal", "Au moins une led TX est mal positionnée");
     case Refusal::TablesNotUpdated:
-        return QStringLiteral("Les tables ne sont pas correctement mises à jour");
+        return QCoreApplication::translate("Refusal",
+                                           "Les tables ne sont pas correctement mises à jour");
     case Refusal::AddressesMisread:
-        return QStringLiteral("Adresses mal analysées");
+        return QCoreApplication::translate("Refusal", "Adresses mal analysées");
     case Refusal::WrongEmission:
-        return QStringLiteral("Décision d'émission incorrecte");
+        return QCoreApplication::translate("Refusal", "Décision d'émission incorrecte");
     }
     return QString();
 }
@@ -253,5 +257,6 @@ QString RefusalTally::summary() const
     for (int kind = 0; kind < REFUSAL_KINDS; ++kind)
         if (shown[kind] > 0)
             lines << QStringLiteral("%1 × %2").arg(shown[kind]).arg(refusalMessage(Refusal(kind)));
-    return lines.isEmpty() ? QStringLiteral("Aucune erreur") : lines.join(QLatin1Char('\n'));
+    return lines.isEmpty() ? QCoreApplication::translate("Refusal", "Aucune erreur")
+                           : lines.join(QLatin1Char('\n'));
 }

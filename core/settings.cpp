@@ -6,6 +6,7 @@
 // Values are stored ready to use (trimmed, unquoted, cut); the typed readers only convert them.
 #include "core/settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -249,15 +250,15 @@ QString findFileIgnoringCase(const QString &directory, const QString &name)
 void fillStationTable(QString (&table)[2][STATION_ROWS], const Settings &settings)
 {
     table[0][0] = QString();
-    table[1][0] = QStringLiteral("adresses MAC");
+    table[1][0] = QCoreApplication::translate("Settings", "adresses MAC");
     for (int s = 1; s <= 6; ++s)
-        table[0][s] = QStringLiteral("Machine %1").arg(s);
-    table[0][DEST_BROADCAST] = QStringLiteral("Broadcast");
+        table[0][s] = QCoreApplication::translate("Settings", "Machine %1").arg(s);
+    table[0][DEST_BROADCAST] = QCoreApplication::translate("Settings", "Broadcast");
     table[1][DEST_BROADCAST] = QStringLiteral("FF-FF-FF-FF-FF-FF");
-    table[0][DEST_MULTICAST] = QStringLiteral("M.cast NETBEUI");
+    table[0][DEST_MULTICAST] = QCoreApplication::translate("Settings", "M.cast NETBEUI");
     table[1][DEST_MULTICAST] = QStringLiteral("03-00-00-00-00-01");
-    table[0][ROW_BRIDGE_LEFT] = QStringLiteral("Pont gauche");
-    table[0][ROW_BRIDGE_RIGHT] = QStringLiteral("Pont droite");
+    table[0][ROW_BRIDGE_LEFT] = QCoreApplication::translate("Settings", "Pont gauche");
+    table[0][ROW_BRIDGE_RIGHT] = QCoreApplication::translate("Settings", "Pont droite");
     for (const MacKey &mac : MAC_KEYS)
         table[1][mac.row] = settings.readString(SECTION_MAC, QString::fromLatin1(mac.key),
                                                 QString::fromLatin1(mac.defaultValue));

@@ -21,9 +21,6 @@ Tf_pont *f_pont = nullptr;
 namespace
 {
 
-const QString CAPTION =
-    QStringLiteral("Pont.     Analyser la trame reçue   1) et 2)       et en déduire l'action 3)");
-
 QGroupBox *groupBox(QWidget *parent, const char *name, const QString &title, int x, int y, int w,
                     int h)
 {
@@ -67,65 +64,55 @@ void writePending(controls::Grid *table, const QString &address, const QString &
 Tf_pont::Tf_pont(QWidget *parent) : ElementDialog(parent)
 {
     setObjectName(QStringLiteral("f_pont"));
-    setWindowTitle(CAPTION);
-    setAccessibleName(CAPTION);
+    setWindowTitle(
+        tr("Pont.     Analyser la trame reçue   1) et 2)       et en déduire l'action 3)"));
+    setAccessibleName(windowTitle());
     controls::placeWindowOuter(this, 323, 178, 514, 335);
 
     Panel = controls::panel(this, "Panel", 0, 0, 505, 305);
 
     GroupBox3 = groupBox(Panel, "GroupBox3", QString(), 0, 0, 506, 185);
-    GroupBox3->setAccessibleName(QStringLiteral("Tables d'adresses du pont"));
-    Label1 = controls::label(GroupBox3, "Label1", QStringLiteral("Table associée au port gauche"),
-                             24, 12);
-    Label2 = controls::label(GroupBox3, "Label2", QStringLiteral("Table associée au port droit"),
-                             360, 12);
+    GroupBox3->setAccessibleName(tr("Tables d'adresses du pont"));
+    Label1 = controls::label(GroupBox3, "Label1", tr("Table associée au port gauche"), 24, 12);
+    Label2 = controls::label(GroupBox3, "Label2", tr("Table associée au port droit"), 360, 12);
     table_gauche = addressTable(GroupBox3, "table_gauche", Label1->text(), 4);
     pont = new PictureView(GroupBox3);
     pont->setObjectName(QStringLiteral("pont"));
-    pont->setAccessibleName(QStringLiteral("Commutateur Ethernet"));
+    pont->setAccessibleName(tr("Commutateur Ethernet"));
     pont->setGeometry(188, 37, 129, 44);
     pont->setPicture([] { return pictures::bridge(qApp->devicePixelRatio()); });
     table_droite = addressTable(GroupBox3, "table_droite", Label2->text(), 324);
-    BitBtn1 = controls::button(GroupBox3, "BitBtn1",
-                               QStringLiteral("<-         Effacer         ->"), 192, 120, 121, 25);
-    BitBtn1->setAccessibleName(QStringLiteral("Effacer")); // the arrows and blanks are layout
-    majgauche = controls::button(GroupBox3, "majgauche", QStringLiteral("Mise à jour table gauche"),
-                                 6, 150, 129, 25);
+    BitBtn1 = controls::button(GroupBox3, "BitBtn1", tr("<-         Effacer         ->"), 192, 120,
+                               121, 25);
+    BitBtn1->setAccessibleName(tr("Effacer")); // the arrows and blanks are layout
+    majgauche =
+        controls::button(GroupBox3, "majgauche", tr("Mise à jour table gauche"), 6, 150, 129, 25);
     Label3 = controls::label(GroupBox3, "Label3",
-                             QStringLiteral("1 ) à l'aide de champs de la trame ( à choisir )"),
-                             144, 158);
+                             tr("1 ) à l'aide de champs de la trame ( à choisir )"), 144, 158);
     QPalette black = Label3->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     Label3->setPalette(black);
-    MAJdroite = controls::button(GroupBox3, "MAJdroite", QStringLiteral("Mise à jour table droite"),
-                                 368, 150, 129, 25);
+    MAJdroite =
+        controls::button(GroupBox3, "MAJdroite", tr("Mise à jour table droite"), 368, 150, 129, 25);
 
-    trame = controls::frameRow(Panel, "trame", 90, 192, controls::LLC_CAPTION);
-    Label4 = controls::label(Panel, "Label4", QStringLiteral("Trame reçue"), 16, 200);
+    trame = controls::frameRow(Panel, "trame", 90, 192, controls::llcCaption());
+    Label4 = controls::label(Panel, "Label4", tr("Trame reçue"), 16, 200);
 
     // A radio button's exclusivity covers its siblings, so each group box is one group; a group
     // starts with no button selected and nothing ever clears a selection.
-    GroupBox1 = groupBox(Panel, "GroupBox1", QStringLiteral("2 )   Destinataire dans table "), 8,
-                         224, 217, 73);
-    b_dgauche =
-        controls::radioButton(GroupBox1, "b_dgauche", QStringLiteral("gauche"), 8, 24, 57, 17);
-    b_daucune =
-        controls::radioButton(GroupBox1, "b_daucune", QStringLiteral("aucune"), 80, 24, 57, 17);
-    b_ddroite =
-        controls::radioButton(GroupBox1, "b_ddroite", QStringLiteral("droite"), 152, 24, 57, 17);
-    dest_src = controls::radioButton(GroupBox1, "dest_src", QStringLiteral("Destination=Source"),
-                                     48, 48, 113, 17);
+    GroupBox1 = groupBox(Panel, "GroupBox1", tr("2 )   Destinataire dans table "), 8, 224, 217, 73);
+    b_dgauche = controls::radioButton(GroupBox1, "b_dgauche", tr("gauche"), 8, 24, 57, 17);
+    b_daucune = controls::radioButton(GroupBox1, "b_daucune", tr("aucune"), 80, 24, 57, 17);
+    b_ddroite = controls::radioButton(GroupBox1, "b_ddroite", tr("droite"), 152, 24, 57, 17);
+    dest_src =
+        controls::radioButton(GroupBox1, "dest_src", tr("Destination=Source"), 48, 48, 113, 17);
 
-    GroupBox2 = groupBox(Panel, "GroupBox2", QStringLiteral("3 )  Emettre "), 256, 224, 241, 49);
-    b_egauche =
-        controls::radioButton(GroupBox2, "b_egauche", QStringLiteral("à gauche"), 8, 24, 65, 17);
-    b_enon = controls::radioButton(GroupBox2, "b_enon", QStringLiteral("ne pas émettre"), 80, 24,
-                                   89, 17);
-    b_edroite =
-        controls::radioButton(GroupBox2, "b_edroite", QStringLiteral("à droite"), 176, 24, 57, 17);
+    GroupBox2 = groupBox(Panel, "GroupBox2", tr("3 )  Emettre "), 256, 224, 241, 49);
+    b_egauche = controls::radioButton(GroupBox2, "b_egauche", tr("à gauche"), 8, 24, 65, 17);
+    b_enon = controls::radioButton(GroupBox2, "b_enon", tr("ne pas émettre"), 80, 24, 89, 17);
+    b_edroite = controls::radioButton(GroupBox2, "b_edroite", tr("à droite"), 176, 24, 57, 17);
 
-    Termine =
-        controls::completionButton(Panel, "Termine", QStringLiteral("Terminé"), 320, 280, 105, 25);
+    Termine = controls::completionButton(Panel, "Termine", tr("Terminé"), 320, 280, 105, 25);
 
     connect(majgauche, &QPushButton::clicked, this, &Tf_pont::majgaucheClick);
     connect(MAJdroite, &QPushButton::clicked, this, &Tf_pont::MAJdroiteClick);
@@ -141,7 +128,7 @@ void Tf_pont::FormCreate()
     for (controls::Grid *table : {table_gauche, table_droite}) {
         table->setColumnWidth(0, 98);
         table->setColumnWidth(1, table->width() - 119);
-        table->setText(0, 0, QStringLiteral("adresses MAC"));
+        table->setText(0, 0, tr("adresses MAC"));
         table->setText(1, 0, QStringLiteral("TTL"));
     }
 }

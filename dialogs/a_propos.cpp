@@ -62,20 +62,19 @@ Tapropos::Tapropos(QWidget *parent)
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setAccessibleName(QStringLiteral("KZ Pont"));
 
-    Version = label(Panel1, "Version", QStringLiteral("Version 1.3.7  janvier 2000"), 96, 8);
-    Credits = wrappedLabel(Panel1, "Credits", QStringLiteral("© 2026 les auteurs de KZ Pont"), 88,
-                           32, 158, 26);
+    Version = label(Panel1, "Version", tr("Version 1.3.7  janvier 2000"), 96, 8);
+    Credits = wrappedLabel(Panel1, "Credits", tr("© 2026 les auteurs de KZ Pont"), 88, 32, 158, 26);
     setBold(Credits);
     Label2 = wrappedLabel(Panel1, "Label2",
-                          QStringLiteral("Logiciel libre sous licence GNU GPL, version 3 "
-                                         "ou ultérieure."),
+                          tr("Logiciel libre sous licence GNU GPL, version 3 "
+                             "ou ultérieure."),
                           32, 80, 188, 26);
     Comments = wrappedLabel(Panel1, "Comments",
-                            QStringLiteral("Sans aucune garantie. La licence est jointe "
-                                           "au programme."),
+                            tr("Sans aucune garantie. La licence est jointe "
+                               "au programme."),
                             56, 128, 169, 26);
-    Label1 = label(Panel1, "Label1",
-                   QStringLiteral("Merci aux élèves et aux professeurs qui l'ont essayé."), 8, 168);
+    Label1 = label(Panel1, "Label1", tr("Merci aux élèves et aux professeurs qui l'ont essayé."), 8,
+                   168);
 
     OKButton = button(this, "OKButton", QStringLiteral("OK"), 111, 196, 75, 25);
     OKButton->setDefault(true);

@@ -20,10 +20,10 @@ TAdressesMAC::TAdressesMAC(QWidget *parent)
                           Qt::WindowMinimizeButtonHint)
 {
     setObjectName(QStringLiteral("AdressesMAC"));
-    setWindowTitle(QStringLiteral("Adresses MAC"));
+    setWindowTitle(tr("Adresses MAC"));
     setAccessibleName(windowTitle());
     controls::placeWindow(this, 246, 295, 191, 241);
-    table_MAC = controls::grid(this, "table_MAC", QStringLiteral("adresses MAC"), 0, 0, 191, 238, 2,
+    table_MAC = controls::grid(this, "table_MAC", tr("adresses MAC"), 0, 0, 191, 238, 2,
                                STATION_ROWS, 1, 1, 20);
     FormCreate();
 }

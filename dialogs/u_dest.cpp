@@ -22,7 +22,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
 {
     using namespace controls;
     setObjectName(QStringLiteral("f_destination"));
-    setWindowTitle(QStringLiteral("Réception de la trame"));
+    setWindowTitle(tr("Réception de la trame"));
     setAccessibleName(windowTitle());
     placeWindowOuter(this, 497, 95, 410, 119);
     // A sizeable border: the design size is only the starting size.
@@ -32,16 +32,15 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
     Panel = panel(this, "Panel", 0, 0, 401, 89);
     station1 = new PictureView(Panel);
     station1->setObjectName(QStringLiteral("station1"));
-    station1->setAccessibleName(QStringLiteral("Station"));
+    station1->setAccessibleName(tr("Station"));
     station1->setGeometry(48, 0, 33, 33);
     station1->setPicture([] { return pictures::station(qApp->devicePixelRatio()); });
     edit1 = field(Panel, "edit1", 8, 34, 121, 21);
     edit1->setEnabled(false);
-    edit1->setAccessibleName(QStringLiteral("Station qui reçoit la trame"));
-    copier =
-        checkBox(Panel, "copier", QStringLiteral("Copier la trame en mémoire"), 144, 12, 153, 17);
-    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 304, 8, 89, 25);
-    Label1 = label(Panel, "Label1", QStringLiteral("Trame reçue"), 192, 48);
+    edit1->setAccessibleName(tr("Station qui reçoit la trame"));
+    copier = checkBox(Panel, "copier", tr("Copier la trame en mémoire"), 144, 12, 153, 17);
+    BitBtn1 = completionButton(Panel, "BitBtn1", tr("Terminé"), 304, 8, 89, 25);
+    Label1 = label(Panel, "Label1", tr("Trame reçue"), 192, 48);
     QWidget::setTabOrder(copier, BitBtn1);
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tf_destination::BitBtn1Click);
@@ -50,7 +49,7 @@ Tf_destination::Tf_destination(QWidget *parent) : ElementDialog(parent)
 
 void Tf_destination::FormCreate()
 {
-    trame = controls::frameRow(Panel, "trame", 10, 64, controls::LLC_CAPTION);
+    trame = controls::frameRow(Panel, "trame", 10, 64, controls::llcCaption());
     trame->setSelection(controls::Grid::Selection::None);
     trame->setEnabled(false);
 }

@@ -21,19 +21,23 @@ namespace
 
 namespace colour = geometry::colour;
 
-const QString LED_HELP =
-    QStringLiteral("Cliquer sur les leds, ou au clavier : touches 1 à 8 pour allumer ou éteindre "
-                   "la led 1 à 8.\n"
-                   "Leds impaires : RX, leds paires : TX ; 1 et 2 : port 1, 3 et 4 : port 2, "
-                   "5 et 6 : port 3, 7 et 8 : port 4.");
+QString ledHelp()
+{
+    return QCoreApplication::translate(
+        "Tf_hub", "Cliquer sur les leds, ou au clavier : touches 1 à 8 pour allumer ou éteindre "
+                  "la led 1 à 8.\n"
+                  "Leds impaires : RX, leds paires : TX ; 1 et 2 : port 1, 3 et 4 : port 2, "
+                  "5 et 6 : port 3, 7 et 8 : port 4.");
+}
 
 // What a screen reader says of the panel: the LEDs lit on it, then how to work it by keyboard.
 void describeLeds(PictureView *panel, const QStringList &lit)
 {
-    const QString state = lit.isEmpty()
-                              ? QStringLiteral("Toutes les leds sont éteintes")
-                              : QStringLiteral("Leds allumées : ") + lit.join(QStringLiteral(", "));
-    panel->setAccessibleDescription(state + QStringLiteral(".\n") + LED_HELP);
+    const QString state =
+        lit.isEmpty() ? QCoreApplication::translate("Tf_hub", "Toutes les leds sont éteintes")
+                      : QCoreApplication::translate("Tf_hub", "Leds allumées : ") +
+                            lit.join(QStringLiteral(", "));
+    panel->setAccessibleDescription(state + QStringLiteral(".\n") + ledHelp());
 }
 
 // Odd LEDs receive, even ones transmit.
@@ -55,7 +59,9 @@ void describeLeds(PictureView *panel)
     QStringList lit;
     for (int k = 1; k <= 8; ++k) {
         if (isLit(panel, k))
-            lit << QStringLiteral("%1 du port %2").arg(ledRole(k)).arg((k + 1) / 2);
+            lit << QCoreApplication::translate("Tf_hub", "%1 du port %2")
+                       .arg(ledRole(k))
+                       .arg((k + 1) / 2);
     }
     describeLeds(panel, lit);
 }
@@ -65,7 +71,7 @@ void describeLeds(PictureView *panel)
 Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent), ownHub(layout.hub)
 {
     using namespace controls;
-    setWindowTitle(QString::fromUtf8(layout.caption));
+    setWindowTitle(tr(layout.caption));
     setAccessibleName(windowTitle());
     placeWindowOuter(this, layout.left, layout.top, layout.outerWidth, layout.outerHeight);
     // A sizeable border: the design size is only the starting size.
@@ -75,7 +81,7 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
     Panel = panel(this, "Panel", 0, 0, layout.panel.width(), layout.panel.height());
     Image1 = new PictureView(Panel);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Panneau des leds du Hub %1").arg(ownHub));
+    Image1->setAccessibleName(tr("Panneau des leds du Hub %1").arg(ownHub));
     Image1->setGeometry(QRect(layout.image, QSize(417, 65)));
     Image1->setPicture([] { return pictures::ledPanel(qApp->devicePixelRatio()); });
     // Keys 1..8 press LEDs 1..8 at the centre of their zones.
@@ -87,15 +93,15 @@ Tf_hub::Tf_hub(const HubLayout &layout, QWidget *parent) : ElementDialog(parent)
     // To screen readers each LED is a check box, ticked when lit, that its action switches.
     QList<PictureView::Part> leds;
     for (int k = 1; k <= 8; ++k)
-        leds.append({QStringLiteral("%1 port %2").arg(ledRole(k)).arg((k + 1) / 2),
+        leds.append({tr("%1 port %2").arg(ledRole(k)).arg((k + 1) / 2),
                      geometry::LED_ZONES[k],
                      {},
                      [panel = Image1, k] { return isLit(panel, k); }});
     Image1->setParts(leds);
-    Image1->setToolTip(LED_HELP);
-    Label1 = label(Panel, "Label1", QStringLiteral("Cliquer  sur  les  leds  actives"),
-                   layout.label.x(), layout.label.y());
-    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), layout.button.x(),
+    Image1->setToolTip(ledHelp());
+    Label1 = label(Panel, "Label1", tr("Cliquer  sur  les  leds  actives"), layout.label.x(),
+                   layout.label.y());
+    BitBtn1 = completionButton(Panel, "BitBtn1", tr("Terminé"), layout.button.x(),
                                layout.button.y(), 121, 33);
 
     QWidget::setTabOrder(Image1, BitBtn1);
@@ -148,7 +154,7 @@ void Tf_hub::paintLed(int k, const QColor &color)
 }
 
 static const HubLayout HUB1_LAYOUT = {1,
-                                      "Fonction du Hub 1",
+                                      QT_TRANSLATE_NOOP("Tf_hub", "Fonction du Hub 1"),
                                       3,
                                       304,
                                       439,

@@ -5,7 +5,7 @@
 Tf_hub2 *f_hub2 = nullptr;
 
 static const HubLayout HUB2_LAYOUT = {2,
-                                      "Fonction du Hub 2",
+                                      QT_TRANSLATE_NOOP("Tf_hub", "Fonction du Hub 2"),
                                       199,
                                       299,
                                       443,

@@ -20,27 +20,25 @@ Tf_Station_emettrice::Tf_Station_emettrice(QWidget *parent) : ElementDialog(pare
 {
     using namespace controls;
     setObjectName(QStringLiteral("f_Station_emettrice"));
-    setWindowTitle(QStringLiteral("Station émettrice"));
+    setWindowTitle(tr("Station émettrice"));
     setAccessibleName(windowTitle());
     placeWindow(this, 489, 86, 406, 340);
 
     Panel = panel(this, "Panel", 0, 0, 409, 345);
     station1 = new PictureView(Panel);
     station1->setObjectName(QStringLiteral("station1"));
-    station1->setAccessibleName(QStringLiteral("Station"));
+    station1->setAccessibleName(tr("Station"));
     station1->setGeometry(64, 16, 33, 33);
     station1->setPicture([] { return pictures::station(qApp->devicePixelRatio()); });
     edit1 = field(Panel, "edit1", 24, 56, 121, 21);
-    BitBtn1 = completionButton(Panel, "BitBtn1", QStringLiteral("Terminé"), 32, 136, 121, 33);
-    Label2 = label(Panel, "Label2", QStringLiteral("Adresses connues ( en cache )"), 216, 5);
+    BitBtn1 = completionButton(Panel, "BitBtn1", tr("Terminé"), 32, 136, 121, 33);
+    Label2 = label(Panel, "Label2", tr("Adresses connues ( en cache )"), 216, 5);
     table_MAC = grid(Panel, "table_MAC", Label2->text(), 194, 25, 199, 240, 2, STATION_ROWS, 1, 1);
-    BitBtn2 = button(Panel, "BitBtn2", QStringLiteral("Copier l'adresse dans la trame"), 32, 224,
-                     153, 25);
-    Label1 = label(Panel, "Label1",
-                   QStringLiteral("Compléter la Trame à émettre  avec les adresses"), 24, 288);
-    trame = frameRow(Panel, "trame", 10, 312, QStringLiteral("Couches supérieures"));
+    BitBtn2 = button(Panel, "BitBtn2", tr("Copier l'adresse dans la trame"), 32, 224, 153, 25);
+    Label1 = label(Panel, "Label1", tr("Compléter la Trame à émettre  avec les adresses"), 24, 288);
+    trame = frameRow(Panel, "trame", 10, 312, tr("Couches supérieures"));
     trame->setSelection(controls::Grid::Selection::Range);
-    edit1->setAccessibleName(QStringLiteral("Station émettrice"));
+    edit1->setAccessibleName(tr("Station émettrice"));
     // Reading order: the cache under its title at the top, then the left column, then the frame.
     QWidget::setTabOrder(table_MAC, edit1);
     QWidget::setTabOrder(edit1, BitBtn1);

@@ -17,6 +17,7 @@
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
 #include "engine/global.h"
+#include "engine/language.h"
 #include "engine/u_avance.h"
 #include "pictures/artwork.h"
 #include "platform/desktop.h"
@@ -67,16 +68,18 @@ QString cableShows(const PictureView *diagram, int cable)
     };
     QStringList path;
     if (drawn(Wire::ToHub, colour::FRAME_SENT))
-        path << QStringLiteral("émission");
+        path << QCoreApplication::translate("TPrincipale", "émission");
     if (drawn(Wire::FromHub, colour::FRAME_REPEATED))
-        path << QStringLiteral("répétition");
-    return path.isEmpty() ? QStringLiteral("aucune trame") : path.join(QStringLiteral(" et "));
+        path << QCoreApplication::translate("TPrincipale", "répétition");
+    return path.isEmpty() ? QCoreApplication::translate("TPrincipale", "aucune trame")
+                          : path.join(QCoreApplication::translate("TPrincipale", " et "));
 }
 
 // Whether the element is done, as the progress window's "Traité" column says.
 QString treated(bool done)
 {
-    return done ? QStringLiteral("Traité : oui. ") : QStringLiteral("Traité : non. ");
+    return done ? QCoreApplication::translate("TPrincipale", "Traité : oui. ")
+                : QCoreApplication::translate("TPrincipale", "Traité : non. ");
 }
 
 // The diagram's elements for screen readers, at their click zones, each described by what the
@@ -93,7 +96,7 @@ QList<PictureView::Part> diagramParts(PictureView *diagram)
                      global.copied[s] ||
                      (f_avance && s == global.src_index && f_avance->_emetteur->isChecked()) ||
                      (f_avance && s == global.dest_index && f_avance->_destinataire->isChecked());
-                 return treated(done) + QStringLiteral("Câble : ") +
+                 return treated(done) + QCoreApplication::translate("TPrincipale", "Câble : ") +
                         cableShows(diagram,
                                    geometry::cableOfPort(hubOfStation(s), portOfStation(s))) +
                         QLatin1Char('.');
@@ -105,38 +108,31 @@ QList<PictureView::Part> diagramParts(PictureView *diagram)
                       [diagram, n] {
                           QStringList ports;
                           for (int p = 1; p <= 4; ++p)
-                              ports << QStringLiteral("port %1 : %2")
+                              ports << QCoreApplication::translate("TPrincipale", "port %1 : %2")
                                            .arg(p)
                                            .arg(cableShows(diagram, geometry::cableOfPort(n, p)));
                           const bool done =
                               f_avance && (n == 1 ? f_avance->_hub1 : f_avance->_hub2)->isChecked();
-                          return treated(done) + QStringLiteral("Câbles : ") +
+                          return treated(done) +
+                                 QCoreApplication::translate("TPrincipale", "Câbles : ") +
                                  ports.join(QStringLiteral(", ")) + QLatin1Char('.');
                       },
                       {}});
-    parts.append({QStringLiteral("Pont"),
+    parts.append({QCoreApplication::translate("TPrincipale", "Pont"),
                   geometry::BRIDGE_ZONE,
                   [diagram] {
                       const auto side = [diagram](int hub) {
                           return cableShows(diagram, geometry::cableOfPort(hub, BRIDGE_PORT[hub]));
                       };
                       return treated(f_avance && f_avance->_Pont->isChecked()) +
-                             QStringLiteral("Câble gauche : ") + side(1) +
-                             QStringLiteral(", câble droit : ") + side(2) + QLatin1Char('.');
+                             QCoreApplication::translate("TPrincipale", "Câble gauche : ") +
+                             side(1) +
+                             QCoreApplication::translate("TPrincipale", ", câble droit : ") +
+                             side(2) + QLatin1Char('.');
                   },
                   {}});
     return parts;
 }
-
-const QString DIAGRAM_HELP = QStringLiteral("Cliquer sur les éléments du réseau, ou au clavier :\n"
-                                            "1 à 6 : stations 1 à 6\n"
-                                            "G : Hub 1 (à gauche)\n"
-                                            "D : Hub 2 (à droite)\n"
-                                            "P : Pont\n"
-                                            "F1 : le guide");
-
-const QString MAIN_TITLE =
-    QStringLiteral("KZ Pont  -  Le pont transparent entre deux segments Ethernet");
 
 void drawWire(PictureView *picture, int cable, Wire wire, const QColor &color)
 {
@@ -149,16 +145,15 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
 {
     using namespace controls;
     setObjectName(QStringLiteral("Principale"));
-    setWindowTitle(MAIN_TITLE);
 
+    // The window's texts are written once the settings have chosen the language (setTexts).
     QMenuBar *menu = menuBar();
     menu->setObjectName(QStringLiteral("MainMenu1"));
-    menu->setAccessibleName(QStringLiteral("Menu"));
-    Nouveau = menu->addAction(QStringLiteral("Nouveau"));
+    Nouveau = menu->addAction(QString());
     Nouveau->setObjectName(QStringLiteral("Nouveau"));
-    APropos1 = menu->addAction(QStringLiteral("A propos"));
+    APropos1 = menu->addAction(QString());
     APropos1->setObjectName(QStringLiteral("APropos1"));
-    Quitter1 = menu->addAction(QStringLiteral("Quitter"));
+    Quitter1 = menu->addAction(QString());
     Quitter1->setObjectName(QStringLiteral("Quitter1"));
     connect(Nouveau, &QAction::triggered, this, &TPrincipale::NouveauClick);
     connect(APropos1, &QAction::triggered, this, &TPrincipale::APropos1Click);
@@ -169,21 +164,15 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     client->setFixedSize(632, 434);
     setCentralWidget(client);
 
-    Label1 = label(client, "Label1", QStringLiteral("Emission d'une trame  de  : "), 24, 16);
+    Label1 = label(client, "Label1", QString(), 24, 16);
     Edit1 = field(client, "Edit1", 160, 16, 121, 21);
-    Label2 = label(client, "Label2", QStringLiteral("vers"), 288, 24);
+    Label2 = label(client, "Label2", QString(), 288, 24);
     Edit2 = field(client, "Edit2", 312, 16, 121, 21);
-    Edit1->setAccessibleName(QStringLiteral("Station émettrice"));
-    Edit2->setAccessibleName(QStringLiteral("Destination"));
     for (QLineEdit *edit : {Edit1, Edit2}) {
         setBold(edit);
         edit->setEnabled(false);
     }
-    Label3 = label(client, "Label3",
-                   QStringLiteral("Cliquer,  dans l'ordre,  sur chaque élément actif concerné"),
-                   128, 48, 393, 16);
-    setBold(Label3, 13);
-    fitText(Label3);
+    Label3 = label(client, "Label3", QString(), 128, 48, 393, 16);
     Label3->setAutoFillBackground(true);
     QPalette yellow = Label3->palette();
     yellow.setColor(QPalette::Window, colour::INSTRUCTION_GROUND);
@@ -191,21 +180,14 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
 
     Image1 = new PictureView(client);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Réseau"));
     Image1->setGeometry(72, 72, 489, 185);
     Image1->setCursor(Qt::CrossCursor);
-    Image1->setPicture(pictures::diagram(qApp->devicePixelRatio()));
     Image1->setKeyPoints(diagramKeys());
-    Image1->setToolTip(DIAGRAM_HELP);
-    Image1->setAccessibleDescription(DIAGRAM_HELP);
     connect(Image1, &PictureView::pressed, this,
             [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
 
-    Label4 = label(client, "Label4",
-                   QStringLiteral("Note :       Les 6 machines  utilisent entre autres  le "
-                                  "\"protocole\" Netbeui "),
-                   168, 264);
-    trame_gauche = frameRow(client, "trame_gauche", 112, 296, LLC_CAPTION);
+    Label4 = label(client, "Label4", QString(), 168, 264);
+    trame_gauche = frameRow(client, "trame_gauche", 112, 296);
     trame_gauche->setSelection(Grid::Selection::None);
     trame_gauche->hide();
 
@@ -223,6 +205,40 @@ TPrincipale::TPrincipale(QWidget *parent) : QMainWindow(parent)
     Image1->setParts(diagramParts(Image1)); // named from the station table
 }
 
+void TPrincipale::setTexts()
+{
+    using namespace controls;
+    setWindowTitle(tr("KZ Pont  -  Le pont transparent entre deux segments Ethernet"));
+    menuBar()->setAccessibleName(tr("Menu"));
+    Nouveau->setText(tr("Nouveau"));
+    APropos1->setText(tr("A propos"));
+    Quitter1->setText(tr("Quitter"));
+    setCaption(Label1, tr("Emission d'une trame  de  : "));
+    setCaption(Label2, tr("vers"));
+    setCaption(Label4, tr("Note :       Les 6 machines  utilisent entre autres  le "
+                          "\"protocole\" Netbeui "));
+    for (QLabel *sized : {Label1, Label2, Label4})
+        sizeToText(sized);
+    setCaption(Label3, tr("Cliquer,  dans l'ordre,  sur chaque élément actif concerné"));
+    setBold(Label3, 13);
+    fitText(Label3);
+    Edit1->setAccessibleName(tr("Station émettrice"));
+    Edit2->setAccessibleName(tr("Destination"));
+
+    // The diagram carries words ("Commutateur Ethernet"): drawn in the chosen language.
+    Image1->setPicture(pictures::diagram(qApp->devicePixelRatio()));
+    Image1->setAccessibleName(tr("Réseau"));
+    const QString help = tr("Cliquer sur les éléments du réseau, ou au clavier :\n"
+                            "1 à 6 : stations 1 à 6\n"
+                            "G : Hub 1 (à gauche)\n"
+                            "D : Hub 2 (à droite)\n"
+                            "P : Pont\n"
+                            "F1 : le guide");
+    Image1->setToolTip(help);
+    Image1->setAccessibleDescription(help);
+    writeFrameRowTexts(trame_gauche, llcCaption());
+}
+
 // Start-up: the settings, the station table, the exercise list, then exercise 1.
 void TPrincipale::FormCreate()
 {
@@ -238,6 +254,10 @@ void TPrincipale::FormCreate()
 
     const std::optional<Settings> settings =
         Settings::open(findFileIgnoringCase(global.current_dir, SETTINGS_FILE));
+    // Every text from here on is in the settings' language; without settings, in French.
+    useLanguage(settings ? settings->readString(SECTION_PARAMS, QStringLiteral("langue"), {})
+                         : QString());
+    setTexts();
     if (!settings) {
         stop(QStringLiteral("KZ_pont.ini non trouvé sur ") +
              QDir::toNativeSeparators(global.current_dir));
@@ -266,8 +286,8 @@ void TPrincipale::FormCreate()
 
     draw_cables();
     if (global.exercise_count == 0 && !global.random_after_list) {
-        stop(QStringLiteral("Ni exercice imposé ni exercice aléatoire\n"
-                            "Fichier d'exercices incorrect"));
+        stop(tr("Ni exercice imposé ni exercice aléatoire\n"
+                "Fichier d'exercices incorrect"));
         return;
     }
     NouveauClick();
@@ -280,10 +300,9 @@ void TPrincipale::read_exercise_list()
         readExerciseListFile(findFileIgnoringCase(global.questions_dir, EXERCISE_FILE));
     if (!reading) {
         platform::messageBox(platform::BoxKind::Error,
-                             QStringLiteral("Le fichier ") +
-                                 QDir::toNativeSeparators(global.questions_dir) +
-                                 QDir::separator() + EXERCISE_FILE + QStringLiteral(" \n") +
-                                 QStringLiteral(" n'est pas accessible"));
+                             tr("Le fichier %1 \n n'est pas accessible")
+                                 .arg(QDir::toNativeSeparators(global.questions_dir) +
+                                      QDir::separator() + EXERCISE_FILE));
         return;
     }
     global.random_after_list = reading->random_after_list;
@@ -353,8 +372,8 @@ void TPrincipale::FIN()
 {
     if (global.exercise_count <= global.exercise_number && !global.random_after_list) {
         const qint64 seconds = global.start_time.secsTo(platform::now());
-        resultat->setText(QStringLiteral("TOUS LES EXERCICES ONT ETE TRAITES en ") +
-                          formatElapsed(seconds));
+        resultat->setText(
+            tr("TOUS LES EXERCICES ONT ETE TRAITES en %1").arg(formatElapsed(seconds)));
         resultat->setAccessibleName(resultat->text());
         controls::fitText(resultat);
         resultat->show();
@@ -369,7 +388,7 @@ void TPrincipale::Quitter1Click()
 
 bool TPrincipale::FormCloseQuery()
 {
-    return platform::messageBox(platform::BoxKind::Confirmation, QStringLiteral("Terminer ?"),
+    return platform::messageBox(platform::BoxKind::Confirmation, tr("Terminer ?"),
                                 platform::BoxButtons::OkCancel) == platform::BoxAnswer::Ok;
 }
 

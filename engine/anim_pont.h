@@ -67,6 +67,8 @@ private:
     routing::State situation() const;
     void show_dialog(const routing::Showing &showing);
     void carry_out(const routing::Aftermath &after);
+    // Writes the window's texts in the interface language (the diagram's picture among them).
+    void setTexts();
     void read_exercise_list();
     void choose_exercise();
     void reset_displays();

@@ -30,7 +30,7 @@ Tf_avance::Tf_avance(QWidget *parent)
 {
     using namespace controls;
     setObjectName(QStringLiteral("f_avance"));
-    setWindowTitle(QStringLiteral("Avancement. ex 1"));
+    setWindowTitle(tr("Avancement. ex 1"));
     placeWindowOuter(this, 461, 303, 178, 232);
     // A teacher hovering over the error count sees its tally even when another window is active.
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -42,18 +42,17 @@ Tf_avance::Tf_avance(QWidget *parent)
     Panel1 = frame;
     label_erreurs = label(Panel1, "label_erreurs", QString(), 8, 4, 153, 13);
     label_erreurs->setAlignment(Qt::AlignCenter);
-    Label2 = label(this, "Label2", QStringLiteral("Non concerné"), 8, 32);
-    Label1 = label(this, "Label1", QStringLiteral("Traité"), 120, 32);
+    Label2 = label(this, "Label2", tr("Non concerné"), 8, 32);
+    Label1 = label(this, "Label1", tr("Traité"), 120, 32);
 
-    emetteur = checkBox(this, "emetteur", QStringLiteral("émetteur"), 32, 48, 73, 17);
-    destinataire = checkBox(this, "destinataire", QStringLiteral("destinataire"), 32, 72, 81, 17);
-    Hub1 = checkBox(this, "Hub1", QStringLiteral("Hub1"), 32, 96, 65, 17);
-    Hub2 = checkBox(this, "Hub2", QStringLiteral("Hub2"), 32, 120, 73, 17);
-    Pont = checkBox(this, "Pont", QStringLiteral("Pont"), 32, 144, 57, 17);
+    emetteur = checkBox(this, "emetteur", tr("émetteur"), 32, 48, 73, 17);
+    destinataire = checkBox(this, "destinataire", tr("destinataire"), 32, 72, 81, 17);
+    Hub1 = checkBox(this, "Hub1", tr("Hub1"), 32, 96, 65, 17);
+    Hub2 = checkBox(this, "Hub2", tr("Hub2"), 32, 120, 73, 17);
+    Pont = checkBox(this, "Pont", tr("Pont"), 32, 144, 57, 17);
     const char *names[5] = {"_emetteur", "_destinataire", "_hub1", "_hub2", "_Pont"};
-    const QString spoken[5] = {QStringLiteral("émetteur traité"),
-                               QStringLiteral("destinataire traité"), QStringLiteral("Hub1 traité"),
-                               QStringLiteral("Hub2 traité"), QStringLiteral("Pont traité")};
+    const QString spoken[5] = {tr("émetteur traité"), tr("destinataire traité"), tr("Hub1 traité"),
+                               tr("Hub2 traité"), tr("Pont traité")};
     QCheckBox *done[5];
     for (int row = 0; row < 5; ++row) {
         done[row] = checkBox(this, names[row], QString(), 128, 48 + 24 * row, 17, 17);
@@ -66,8 +65,8 @@ Tf_avance::Tf_avance(QWidget *parent)
     _hub2 = done[3];
     _Pont = done[4];
 
-    fin_traitement = completionButton(
-        this, "fin_traitement", QStringLiteral("Fin du traitement de la trame"), 2, 171, 167, 31);
+    fin_traitement = completionButton(this, "fin_traitement", tr("Fin du traitement de la trame"),
+                                      2, 171, 167, 31);
     fin_traitement->setEnabled(false);
 
     // A box ticked or unticked, by the student or by the program, runs its handler.
@@ -81,14 +80,13 @@ Tf_avance::Tf_avance(QWidget *parent)
 
 void Tf_avance::writeCaption()
 {
-    setWindowTitle(QStringLiteral("Avancement. Ex = %1  (%2)")
-                       .arg(global.exercise_number)
-                       .arg(global.exercise_count));
+    setWindowTitle(
+        tr("Avancement. Ex = %1  (%2)").arg(global.exercise_number).arg(global.exercise_count));
 }
 
 void Tf_avance::writeErrorCount()
 {
-    label_erreurs->setText(QStringLiteral("Cumul erreurs = %1").arg(global.error_count));
+    label_erreurs->setText(tr("Cumul erreurs = %1").arg(global.error_count));
     label_erreurs->setAccessibleName(label_erreurs->text());
     // The teacher's view of what the count is made of; screen readers take it as the description.
     const QString tally = global.refusals.summary();
@@ -157,8 +155,8 @@ void Tf_avance::fin_traitementClick()
         return;
     }
     platform::messageBox(platform::BoxKind::Information,
-                         QStringLiteral("Vous avez mené à bien cette transmission\n"
-                                        "Utilisez le menu Nouveau"));
+                         tr("Vous avez mené à bien cette transmission\n"
+                            "Utilisez le menu Nouveau"));
     Principale->Nouveau->setEnabled(true);
     Principale->FIN();
 }

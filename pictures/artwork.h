@@ -7,6 +7,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QString>
 
 namespace pictures
 {
@@ -17,6 +18,8 @@ QImage diagram(qreal dpr = 1.0);
 QImage ledPanel(qreal dpr = 1.0);
 // The bridge box of the bridge dialog, 129 x 44.
 QImage bridge(qreal dpr = 1.0);
+// The words on the bridge of both pictures, "Commutateur Ethernet", in the interface language.
+QString bridgeCaption();
 // A desktop computer, 34 x 33.
 QImage station(qreal dpr = 1.0);
 // The green check mark of the completion buttons, with its greyed twin for the disabled state.

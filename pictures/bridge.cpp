@@ -7,6 +7,7 @@
 #include "pictures/artwork.h"
 #include "pictures/canvas.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -14,9 +15,14 @@
 namespace pictures
 {
 
+QString bridgeCaption()
+{
+    return QCoreApplication::translate("pictures", "Commutateur Ethernet");
+}
+
 void drawBridgeCaption(QPainter &painter, const QRect &box)
 {
-    const QString text = QStringLiteral("Commutateur Ethernet");
+    const QString text = bridgeCaption();
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     // Small letters, shrunk further if this system's font runs wide.

@@ -176,8 +176,7 @@ QImage diagram(qreal dpr)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    std::vector<Text> texts{
-        {QStringLiteral("Commutateur Ethernet"), BRIDGE_CAPTION, BLACK, Align::Centre}};
+    std::vector<Text> texts{{bridgeCaption(), BRIDGE_CAPTION, BLACK, Align::Centre}};
     for (const PortLabels &labels : BRIDGE_PORT_LABELS)
         addPortLabels(texts, labels);
     framedRect(painter, BRIDGE_BOX, BRIDGE_BORDER, BRIDGE_GREEN);

@@ -61,10 +61,12 @@ public:
                     : kind == BoxKind::Error       ? QMessageBox::Critical
                     : kind == BoxKind::Information ? QMessageBox::Information
                                                    : QMessageBox::Question);
-        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton *ok =
+            box.addButton(QCoreApplication::translate("platform", "OK"), QMessageBox::AcceptRole);
         QPushButton *cancel = nullptr;
         if (buttons == BoxButtons::OkCancel)
-            cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+            cancel = box.addButton(QCoreApplication::translate("platform", "Annuler"),
+                                   QMessageBox::RejectRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(cancel ? cancel : ok);
         box.setAccessibleName(title);
@@ -109,13 +111,13 @@ QString boxTitle(BoxKind kind)
 {
     switch (kind) {
     case BoxKind::Warning:
-        return QStringLiteral("Avertissement");
+        return QCoreApplication::translate("platform", "Avertissement");
     case BoxKind::Error:
-        return QStringLiteral("Erreur");
+        return QCoreApplication::translate("platform", "Erreur");
     case BoxKind::Information:
-        return QStringLiteral("Information");
+        return QCoreApplication::translate("platform", "Information");
     case BoxKind::Confirmation:
-        return QStringLiteral("Confirmation");
+        return QCoreApplication::translate("platform", "Confirmation");
     }
     return {};
 }

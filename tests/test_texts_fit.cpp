@@ -4,7 +4,8 @@
 // (registered at 1, 1.5 and 2): across, measured with the control's own font in the room its
 // style (for grid cells, the grid's cell margin) leaves; down, by its ink. Each control is tried
 // with its own text and the longest ones it can be given. Bold texts get a bold face; a disabled
-// frame row draws in the text colour.
+// frame row draws in the text colour. With KZ_LANGUAGE=en (registered at each scale too) it runs
+// the English interface, and checks that no French is left in it.
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
@@ -15,15 +16,19 @@
 #include "engine/anim_pont.h"
 #include "engine/u_avance.h"
 #include "support/fixture.h"
+#include "support/student.h"
 #include "widgets/controls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace
@@ -43,8 +48,49 @@ const QHash<QString, QStringList> LONGEST = {
     {"table_droite/0", MACS},
     {"table_gauche/1", {"255"}},
     {"table_droite/1", {"255"}},
-    {"label_erreurs", {"Cumul erreurs = 65535"}},
-    {"resultat", {"TOUS LES EXERCICES ONT ETE TRAITES en 23:59:59"}}};
+    {"label_erreurs", {"Cumul erreurs = 65535", "Total errors = 65535"}},
+    {"resultat",
+     {"TOUS LES EXERCICES ONT ETE TRAITES en 23:59:59",
+      "ALL THE EXERCISES WERE DONE in 23:59:59"}}};
+
+const bool ENGLISH = qgetenv("KZ_LANGUAGE") == "en";
+QByteArray settings()
+{
+    return defaultSettings() + (ENGLISH ? "langue=en\r\n" : "");
+}
+
+// Asked after the program's own translators: records each of the program's texts they left
+// untranslated (Qt's own classes, whose contexts start with a Q, are not the program's).
+class Unresolved : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (context[0] != 'Q')
+            missed.insert(QString::fromUtf8(context) + ": " + QString::fromUtf8(source));
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+    mutable QSet<QString> missed;
+};
+
+// Every text a student or a screen reader meets in `window`: captions, texts, titles, grid cells,
+// menu items, tooltips, accessible names and descriptions.
+void collectTexts(QWidget *window, QStringList &texts)
+{
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>() << window;
+    for (QWidget *w : widgets) {
+        texts << w->windowTitle() << w->toolTip() << w->accessibleName()
+              << w->accessibleDescription() << w->property("text").toString()
+              << w->property("title").toString();
+        if (auto *grid = qobject_cast<controls::Grid *>(w))
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int column = 0; column < grid->columnCount(); ++column)
+                    texts << grid->text(column, row);
+        for (QAction *action : w->actions())
+            texts << action->text() << action->toolTip();
+    }
+}
 
 // A grid's cell, by column and row; none for other controls.
 struct Cell {
@@ -126,11 +172,12 @@ class TestTextsFit : public QObject
     Q_OBJECT
 private slots:
     void everyTextFitsItsControl();
+    void englishHasNoFrenchLeft();
 };
 
 void TestTextsFit::everyTextFitsItsControl()
 {
-    ProgramFixture program;
+    ProgramFixture program(settings());
     QVERIFY(program.started());
     QStringList failures;
     for (QWidget *window : QList<QWidget *>{Principale, f_Station_emettrice, f_pont, f_avance,
@@ -138,8 +185,12 @@ void TestTextsFit::everyTextFitsItsControl()
         checkWindow(window, failures);
     // The real message boxes: two lines, two buttons, the longest warning.
     platform::setServices(nullptr);
-    for (const char *text : {"Vous avez mené à bien cette transmission\nUtilisez le menu Nouveau",
-                             "Les tables ne sont pas correctement mises à jour"}) {
+    const QStringList boxTexts =
+        ENGLISH ? QStringList{"You have carried out this transmission\nUse the New menu",
+                              "This is not the time to handle this station"}
+                : QStringList{"Vous avez mené à bien cette transmission\nUtilisez le menu Nouveau",
+                              "Les tables ne sont pas correctement mises à jour"};
+    for (const QString &text : boxTexts) {
         whenModal<QMessageBox>([&](QMessageBox *box) {
             checkWindow(box, failures);
             box->defaultButton()->click();
@@ -164,6 +215,72 @@ void TestTextsFit::everyTextFitsItsControl()
         for (int x = 0; x < shown.width(); ++x)
             inText += QColor(shown.pixel(x, y)) == text;
     QVERIFY2(inText >= 30, qPrintable(QString::number(inText)));
+}
+
+// Every word of every text in every window, message box included, after an exercise played to
+// the end of the series with one mistake, and of the start-up errors, is a word of the English
+// translation; and every text the program looked up had its translation.
+void TestTextsFit::englishHasNoFrenchLeft()
+{
+    if (!ENGLISH)
+        QSKIP("the French interface");
+    QStringList texts;
+    Unresolved unresolved;
+    QCoreApplication::installTranslator(&unresolved);
+    {
+        ProgramFixture program(settings(), "2 5\nFIN\n");
+        QVERIFY(program.started());
+        student::clickDiagram(student::stationPoint(1)); // not the sender: refused
+        program.fake.answers = {platform::BoxAnswer::Cancel};
+        QVERIFY(!Principale->FormCloseQuery());
+        QVERIFY(student::playExercise());
+        QVERIFY(Principale->resultat->isVisible());
+        platform::setServices(nullptr); // one real box, for its buttons
+        whenModal<QMessageBox>([&](QMessageBox *box) {
+            collectTexts(box, texts);
+            box->defaultButton()->click();
+        });
+        platform::messageBox(platform::BoxKind::Warning, "Warning", platform::BoxButtons::OkCancel);
+        platform::setServices(&program.fake);
+        for (QWidget *window : QApplication::topLevelWidgets())
+            collectTexts(window, texts);
+        for (int kind = 0; kind < REFUSAL_KINDS; ++kind)
+            texts << refusalMessage(Refusal(kind));
+        for (const RecordedBox &box : program.fake.boxes)
+            texts << box.title << box.text;
+        QCOMPARE(program.fake.boxes.size(), 3); // the refusal, the question, the success
+    }
+    // The start-up errors: the exercise list unreadable, then no exercise at all.
+    for (const char *parameters : {"questions=nowhere\r\nlangue=en\r\n", "langue=en\r\n"}) {
+        ProgramFixture program(defaultSettings(parameters));
+        QCOMPARE(program.fake.boxes.size(), 1);
+        texts << program.fake.boxes[0].title
+              << program.fake.boxes[0].text.remove("nowhere/pontexos.kz");
+    }
+    QCoreApplication::removeTranslator(&unresolved);
+    QVERIFY2(unresolved.missed.isEmpty(), qPrintable(unresolved.missed.values().join('\n')));
+
+    // The English words: those of the translation, the frame row's and tables' acronyms, and the
+    // program's name as the About dialog's title spells it.
+    QSet<QString> english{"FCS", "TTL", "PONT"};
+    QFile ts(KZ_TRANSLATION);
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    const QRegularExpression word(R"([^\W\d_]{2,})");
+    for (QXmlStreamReader xml(&ts); xml.readNextStartElement() || !xml.atEnd();)
+        if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
+            for (const auto &found : word.globalMatch(xml.readElementText()))
+                english.insert(found.captured());
+    const QRegularExpression address(R"(^[0-9A-F]{2}(-[0-9A-F]{2}){5}$)");
+    QStringList french;
+    for (const QString &text : texts) {
+        if (address.match(text).hasMatch())
+            continue; // a MAC address is data
+        for (const auto &found : word.globalMatch(text))
+            if (!english.contains(found.captured()))
+                french << found.captured() + " in " + text;
+    }
+    french.removeDuplicates();
+    QVERIFY2(french.isEmpty(), qPrintable(french.join('\n')));
 }
 
 QTEST_MAIN(TestTextsFit)

@@ -23,7 +23,10 @@
 namespace controls
 {
 
-const QString LLC_CAPTION = QStringLiteral(" Couches LLC et supérieures");
+QString llcCaption()
+{
+    return QCoreApplication::translate("controls", " Couches LLC et supérieures");
+}
 
 void installProgramFont()
 {
@@ -195,12 +198,23 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
     auto *l = named(new QLabel(text, parent), name, text);
     if (w < 0) {
         l->move(x, y);
-        l->adjustSize();
-        l->resize(l->width(), qMax(l->height(), LINE_HEIGHT));
+        sizeToText(l);
     } else {
         l->setGeometry(x, y, w, h);
     }
     return l;
+}
+
+void sizeToText(QLabel *label)
+{
+    label->adjustSize();
+    label->resize(label->width(), qMax(label->height(), LINE_HEIGHT));
+}
+
+void setCaption(QWidget *widget, const QString &text)
+{
+    widget->setProperty("text", text);
+    widget->setAccessibleName(text);
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
@@ -327,20 +341,29 @@ Grid *grid(QWidget *parent, const char *name, const QString &accessibleName, int
 
 Grid *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption)
 {
-    Grid *row = grid(parent, name, QStringLiteral("Trame"), x, y, 385, 25, 5, 1, 0, 0);
+    Grid *row = grid(parent, name, QString(), x, y, 385, 25, 5, 1, 0, 0);
     const int widths[5] = {98, 98, 10, 140, 22};
     for (int c = 0; c < 5; ++c)
         row->setColumnWidth(c, widths[c]);
+    if (!caption.isNull())
+        writeFrameRowTexts(row, caption);
+    return row;
+}
+
+void writeFrameRowTexts(Grid *row, const QString &caption)
+{
+    row->setAccessibleName(QCoreApplication::translate("controls", "Trame"));
     row->setText(3, 0, caption);
     row->setText(4, 0, QStringLiteral("FCS"));
     // The frame's fields, for screen readers: the row has no header to say them.
     const QString meanings[5] = {
-        QStringLiteral("Adresse MAC de destination"), QStringLiteral("Adresse MAC source"),
-        QStringLiteral("Champ longueur"), QStringLiteral("Données des couches supérieures"),
-        QStringLiteral("Séquence de contrôle de la trame")};
+        QCoreApplication::translate("controls", "Adresse MAC de destination"),
+        QCoreApplication::translate("controls", "Adresse MAC source"),
+        QCoreApplication::translate("controls", "Champ longueur"),
+        QCoreApplication::translate("controls", "Données des couches supérieures"),
+        QCoreApplication::translate("controls", "Séquence de contrôle de la trame")};
     for (int c = 0; c < 5; ++c)
         row->setColumnDescription(c, meanings[c]);
-    return row;
 }
 
 } // namespace controls

@@ -52,6 +52,10 @@ void placeWindowOuter(QWidget *window, int left, int top, int outerWidth, int ou
 QWidget *panel(QWidget *parent, const char *name, int x, int y, int w, int h);
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int w = -1,
               int h = -1);
+// Sizes a label to its text, at least LINE_HEIGHT high (what `label` does without a size).
+void sizeToText(QLabel *label);
+// Gives a label or a button `text` as its text and accessible name, as the builders do.
+void setCaption(QWidget *widget, const QString &text);
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int w,
                     int h);
 // "Terminé"-style completion button: green check-mark glyph (greyed when disabled), default button.
@@ -68,8 +72,11 @@ QLineEdit *field(QWidget *parent, const char *name, int x, int y, int w, int h);
 Grid *grid(QWidget *parent, const char *name, const QString &accessibleName, int x, int y, int w,
            int h, int columns, int rows, int fixedColumns, int fixedRows, int rowHeight = 20);
 // The frame row: one row of five cells 98, 98, 10, 140 and 22 pixels wide; cell 3 holds
-// `caption` and cell 4 "FCS".
-Grid *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption);
-extern const QString LLC_CAPTION; // " Couches LLC et supérieures"
+// `caption` and cell 4 "FCS" (without a caption, the row is left without its texts).
+Grid *frameRow(QWidget *parent, const char *name, int x, int y, const QString &caption = QString());
+// The frame row's own texts (its name, `caption`, "FCS"), in the interface language.
+void writeFrameRowTexts(Grid *row, const QString &caption);
+// " Couches LLC et supérieures", in the interface language.
+QString llcCaption();
 
 } // namespace controls

@@ -31,12 +31,14 @@ namespace
 // --- The lesson ----------------------------------------------------------------------------------
 
 // Destination numbers: the stations 1..6, the broadcast 7, the NetBEUI multicast 8, as the main
-// window names them; 0 for any other label.
+// window names them in French or in English; 0 for any other label.
 int numberOfLabel(const QString &label)
 {
     static const QStringList labels{"Machine 1", "Machine 2", "Machine 3", "Machine 4",
                                     "Machine 5", "Machine 6", "Broadcast", "M.cast NETBEUI"};
-    return int(labels.indexOf(label)) + 1;
+    static const QStringList english{"Station 1", "Station 2", "Station 3",
+                                     "Station 4", "Station 5", "Station 6"};
+    return int(qMax(labels.indexOf(label), english.indexOf(label))) + 1;
 }
 
 // Stations 1..3 hang on hub 1 at ports 1..3, stations 4..6 on hub 2 at ports 2..4; the bridge's
