@@ -265,7 +265,8 @@ void TestTextsFit::englishHasNoFrenchLeft()
     QSet<QString> english{"FCS", "TTL", "PONT"};
     QFile ts(KZ_TRANSLATION);
     QVERIFY(ts.open(QIODevice::ReadOnly));
-    const QRegularExpression word(R"([^\W\d_]{2,})");
+    const QRegularExpression word(R"([^\W\d_]{2,})",
+                                  QRegularExpression::UseUnicodePropertiesOption);
     for (QXmlStreamReader xml(&ts); xml.readNextStartElement() || !xml.atEnd();)
         if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
             for (const auto &found : word.globalMatch(xml.readElementText()))

@@ -420,7 +420,7 @@ Odd LEDs: RX, even LEDs: TX; 1 and 2: port 1, 3 and 4: port 2, 5 and 6: port 3, 
     </message>
     <message>
         <source>Trame reçue</source>
-        <translation>Received frame</translation>
+        <translation>Received</translation>
     </message>
     <message>
         <source>2 )   Destinataire dans table </source>
