@@ -45,7 +45,7 @@ public:
     {
         setWindowFlag(Qt::Window);
         setObjectName(QStringLiteral("f_guide"));
-        setAccessibleName(QStringLiteral("Guide de KZ Pont"));
+        setAccessibleName(QCoreApplication::translate("Guide", "Guide de KZ Pont"));
         setOpenLinks(true);
         setOpenExternalLinks(false);
         // A scalable reading font: the program's own small bitmap face has neither sizes nor bold.

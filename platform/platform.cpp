@@ -22,7 +22,8 @@ namespace
 // A "Pourquoi ?" button that writes the explanation under the message, leaving the box open.
 void offerExplanation(QMessageBox *box, const QString &explanation)
 {
-    QPushButton *why = box->addButton(QStringLiteral("Pourquoi ?"), QMessageBox::ActionRole);
+    QPushButton *why = box->addButton(QCoreApplication::translate("platform", "Pourquoi ?"),
+                                      QMessageBox::ActionRole);
     why->setObjectName(QStringLiteral("pourquoi"));
     // Every button of a message box closes it: this one is taken off the box's own handling.
     QObject::disconnect(why, &QAbstractButton::clicked, nullptr, nullptr);

@@ -6,6 +6,7 @@
 // with its own text and the longest ones it can be given. Bold texts get a bold face; a disabled
 // frame row draws in the text colour. With KZ_LANGUAGE=en (registered at each scale too) it runs
 // the English interface, and checks that no French is left in it.
+#include "core/refusals.h"
 #include "dialogs/U_pont.h"
 #include "dialogs/a_propos.h"
 #include "dialogs/u_MACs.h"
@@ -14,6 +15,7 @@
 #include "dialogs/u_hub2.h"
 #include "dialogs/u_source.h"
 #include "engine/anim_pont.h"
+#include "engine/global.h"
 #include "engine/u_avance.h"
 #include "support/fixture.h"
 #include "support/student.h"
@@ -228,7 +230,7 @@ void TestTextsFit::englishHasNoFrenchLeft()
     Unresolved unresolved;
     QCoreApplication::installTranslator(&unresolved);
     {
-        ProgramFixture program(settings(), "2 5\nFIN\n");
+        ProgramFixture program(settings() + "explications=1\r\n", "2 5\nFIN\n");
         QVERIFY(program.started());
         student::clickDiagram(student::stationPoint(1)); // not the sender: refused
         program.fake.answers = {platform::BoxAnswer::Cancel};
@@ -240,14 +242,34 @@ void TestTextsFit::englishHasNoFrenchLeft()
             collectTexts(box, texts);
             box->defaultButton()->click();
         });
-        platform::messageBox(platform::BoxKind::Warning, "Warning", platform::BoxButtons::OkCancel);
+        platform::messageBox(platform::BoxKind::Warning, "Warning", platform::BoxButtons::OkCancel,
+                             "Explained");
         platform::setServices(&program.fake);
         for (QWidget *window : QApplication::topLevelWidgets())
             collectTexts(window, texts);
+        // Every refusal with its explanation, at every phase, every place of the destination.
+        RefusalContext c;
+        c.source = 2;
+        c.station = 1;
+        c.hub = 1;
+        c.rowsWithoutOneTick = QStringList{f_avance->Hub1->text()};
+        for (int row = 0; row < STATION_ROWS; ++row) {
+            c.labels[row] = global.station_table[0][row];
+            c.addresses[row] = global.station_table[1][row];
+        }
         for (int kind = 0; kind < REFUSAL_KINDS; ++kind)
-            texts << refusalMessage(Refusal(kind));
+            for (int phase = PHASE_NEW; phase <= PHASE_RECEIVED; phase += 10)
+                for (auto side : {TableSide::None, TableSide::Left, TableSide::Right})
+                    for (int destination : {2, 5, int(DEST_BROADCAST)}) {
+                        c.phase = std::uint8_t(phase);
+                        c.entryPort = 1 + phase / 10 % 4;
+                        c.destinationInTables = side;
+                        c.destination = destination;
+                        texts << refusalMessage(Refusal(kind))
+                              << refusalExplanation(Refusal(kind), c);
+                    }
         for (const RecordedBox &box : program.fake.boxes)
-            texts << box.title << box.text;
+            texts << box.title << box.text << box.explanation;
         QCOMPARE(program.fake.boxes.size(), 3); // the refusal, the question, the success
     }
     // The start-up errors: the exercise list unreadable, then no exercise at all.
@@ -271,15 +293,12 @@ void TestTextsFit::englishHasNoFrenchLeft()
         if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
             for (const auto &found : word.globalMatch(xml.readElementText()))
                 english.insert(found.captured());
-    const QRegularExpression address(R"(^[0-9A-F]{2}(-[0-9A-F]{2}){5}$)");
+    const QRegularExpression address(R"([0-9A-F]{2}(-[0-9A-F]{2}){5})"); // data, not words
     QStringList french;
-    for (const QString &text : texts) {
-        if (address.match(text).hasMatch())
-            continue; // a MAC address is data
-        for (const auto &found : word.globalMatch(text))
+    for (const QString &text : texts)
+        for (const auto &found : word.globalMatch(QString(text).remove(address)))
             if (!english.contains(found.captured()))
                 french << found.captured() + " in " + text;
-    }
     french.removeDuplicates();
     QVERIFY2(french.isEmpty(), qPrintable(french.join('\n')));
 }

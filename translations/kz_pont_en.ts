@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Guide de KZ Pont</source>
+        <translation>KZ Pont guide</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>L&apos;émetteur doit émettre !</source>
@@ -62,6 +69,158 @@
     <message>
         <source>Aucune erreur</source>
         <translation>No errors</translation>
+    </message>
+    <message>
+        <source>L&apos;émetteur est toujours concerné : c&apos;est lui qui crée la trame et l&apos;envoie. Sa ligne est cochée « Traité » quand, après un clic sur la station émettrice, la trame est construite et émise.</source>
+        <translation>The sender is always involved: it makes the frame and sends it. Its row is ticked “Done” when, after a click on the sending station, the frame is built and sent.</translation>
+    </message>
+    <message>
+        <source>Une station copie la trame si elle lui est adressée (son adresse, le broadcast ou le multicast) et si elle n&apos;en est pas l&apos;émetteur. Le destinataire n&apos;est « Non concerné » que quand une station s&apos;envoie une trame à elle-même.</source>
+        <translation>A station copies the frame if it is addressed to it (its address, the broadcast or the multicast) and if it is not its sender. The receiver is “Not involved” only when a station sends a frame to itself.</translation>
+    </message>
+    <message>
+        <source>Chaque ligne de la fenêtre « Avancement » porte une et une seule coche : « Traité », que le programme coche quand l&apos;élément a traité la trame, ou « Non concerné », pour un élément que la trame n&apos;a pas atteint (par exemple le hub que le pont a isolé en filtrant).</source>
+        <translation>Each row of the “Progress” window carries one and only one tick: “Done”, which the program ticks when the element has handled the frame, or “Not involved”, for an element the frame has not reached (for example the hub the bridge kept apart by filtering).</translation>
+    </message>
+    <message>
+        <source>Tout commence par la station émettrice : rien ne se passe nulle part avant qu&apos;elle ait construit et envoyé la trame.</source>
+        <translation>Everything starts with the sending station: nothing happens anywhere before it has built and sent the frame.</translation>
+    </message>
+    <message>
+        <source>Une station ne traite la trame qu&apos;une fois la trame arrivée sur son segment (le pont et le second hub d&apos;abord), et seulement si la trame lui est adressée : les autres stations la voient passer mais ne la gardent pas.</source>
+        <translation>A station handles the frame only once the frame has reached its segment (the bridge and the second hub first), and only if the frame is addressed to it: the other stations see it go by but do not keep it.</translation>
+    </message>
+    <message>
+        <source>Un hub ne traite la trame que quand elle y entre : venant de la station émettrice de son segment, ou venant du pont quand le pont l&apos;émet de son côté. Une trame n&apos;atteint un hub que par un câble qu&apos;elle a réellement parcouru.</source>
+        <translation>A hub handles the frame only when it enters it: from the sending station of its segment, or from the bridge when the bridge sends it on its side. A frame reaches a hub only through a cable it has really travelled.</translation>
+    </message>
+    <message>
+        <source>Le pont ne traite la trame qu&apos;après le hub de l&apos;émetteur : la station ne parle pas directement au pont, la trame passe d&apos;abord par son hub.</source>
+        <translation>The bridge handles the frame only after the sender&apos;s hub: the station does not talk to the bridge directly, the frame goes through its hub first.</translation>
+    </message>
+    <message>
+        <source>Les adresses MAC ne vont que dans l&apos;en-tête de la trame, ses deux premières cases : destination puis source. Les « Couches supérieures » et le « FCS » n&apos;en contiennent pas.</source>
+        <translation>MAC addresses go only into the frame&apos;s header, its first two cells: destination then source. The “Upper layers” and the “FCS” hold none.</translation>
+    </message>
+    <message>
+        <source>La trame porte d&apos;abord l&apos;adresse MAC du destinataire, puis celle de l&apos;émetteur ; pour un broadcast ou un multicast, l&apos;adresse de groupe.</source>
+        <translation>The frame carries first the receiver&apos;s MAC address, then the sender&apos;s; for a broadcast or a multicast, the group address.</translation>
+    </message>
+    <message>
+        <source>Un hub reçoit la trame par un seul port, celui par où elle entre : une seule led RX est allumée, celle de ce port. Le port du destinataire est un port de sortie, pas d&apos;entrée.</source>
+        <translation>A hub receives the frame through one port only, the one it enters by: one RX LED only is on, that of this port. The receiver&apos;s port is a way out, not in.</translation>
+    </message>
+    <message>
+        <source>Un hub ne lit aucune adresse : il répète la trame sur tous ses autres ports, celui du pont compris, jamais sur son port d&apos;entrée. Les leds TX des trois autres ports sont allumées, et seulement elles.</source>
+        <translation>A hub reads no address: it repeats the frame on all its other ports, the bridge&apos;s included, never on the port it came in by. The TX LEDs of the three other ports are on, and only they.</translation>
+    </message>
+    <message>
+        <source>Le pont apprend où sont les stations quand elles émettent : il écrit l&apos;adresse source de la trame, et seulement dans la table du port par où la trame est arrivée. « Effacer » vide une ligne écrite en trop.</source>
+        <translation>The bridge learns where the stations are when they send: it writes the frame&apos;s source address, and only into the table of the port the frame came in by. “Clear” empties a row written by mistake.</translation>
+    </message>
+    <message>
+        <source>Le pont cherche l&apos;adresse du destinataire dans ses tables, telles qu&apos;elles sont maintenant (ligne qu&apos;on vient d&apos;écrire comprise), et non sur le schéma : il ne connaît une station que s&apos;il l&apos;a apprise. Une adresse de groupe n&apos;est jamais dans les tables.</source>
+        <translation>The bridge looks for the receiver&apos;s address in its tables, as they are now (the row just written included), not on the diagram: it knows a station only if it has learnt it. A group address is never in the tables.</translation>
+    </message>
+    <message>
+        <source>Le pont ne transmet la trame que si le destinataire n&apos;est pas connu du côté où elle est arrivée. Connu du même côté : ne pas émettre. Connu de l&apos;autre côté, inconnu, adresse de groupe ou trame d&apos;une station à elle-même : émettre de l&apos;autre côté. Le pont ne renvoie jamais une trame du côté d&apos;où elle vient.</source>
+        <translation>The bridge passes the frame on only if the receiver is not known on the side it came in by. Known on the same side: do not send. Known on the other side, unknown, a group address or a frame from a station to itself: send on the other side. The bridge never sends a frame back to the side it comes from.</translation>
+    </message>
+    <message>
+        <source>gauche</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>droit</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>La trame n&apos;est pas encore émise : l&apos;émetteur, %1, doit d&apos;abord la construire.</source>
+        <translation>The frame is not sent yet: the sender, %1, must build it first.</translation>
+    </message>
+    <message>
+        <source>%1 vient d&apos;émettre la trame : elle entre dans le Hub %2.</source>
+        <translation>%1 has just sent the frame: it enters Hub %2.</translation>
+    </message>
+    <message>
+        <source>Le Hub %1 a répété la trame : elle arrive au pont.</source>
+        <translation>Hub %1 has repeated the frame: it reaches the bridge.</translation>
+    </message>
+    <message>
+        <source>Le pont a émis la trame vers le Hub %1.</source>
+        <translation>The bridge has sent the frame towards Hub %1.</translation>
+    </message>
+    <message>
+        <source>La trame a fini de traverser les hubs et le pont : seules les stations qui doivent la copier restent à traiter.</source>
+        <translation>The frame has gone through the hubs and the bridge: only the stations that must copy it are left to handle.</translation>
+    </message>
+    <message>
+        <source>La trame est arrivée : il reste à terminer dans la fenêtre « Avancement ».</source>
+        <translation>The frame has arrived: what is left is to finish in the “Progress” window.</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse du destinataire, %1, est une adresse de groupe : elle n&apos;est dans aucune table.</source>
+        <translation>The receiver&apos;s address, %1, is a group address: it is in no table.</translation>
+    </message>
+    <message>
+        <source>est dans la table de gauche</source>
+        <translation>is in the left table</translation>
+    </message>
+    <message>
+        <source>est dans la table de droite</source>
+        <translation>is in the right table</translation>
+    </message>
+    <message>
+        <source>n&apos;est dans aucune table</source>
+        <translation>is in no table</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse du destinataire, %1, %2.</source>
+        <translation>The receiver&apos;s address, %1, %2.</translation>
+    </message>
+    <message>
+        <source> La trame va de %1 à elle-même.</source>
+        <translation> The frame goes from %1 to itself.</translation>
+    </message>
+    <message>
+        <source>Cette trame va de %1 à %2.</source>
+        <translation>This frame goes from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Le clic est tombé sur %1. </source>
+        <translation>The click fell on %1. </translation>
+    </message>
+    <message>
+        <source>La trame est arrivée par le port %1 du pont. </source>
+        <translation>The frame came in by the bridge&apos;s %1 port. </translation>
+    </message>
+    <message>
+        <source>L&apos;émetteur de cet exercice est %1.</source>
+        <translation>The sender of this exercise is %1.</translation>
+    </message>
+    <message>
+        <source> La station traitée est %1.</source>
+        <translation> The station handled is %1.</translation>
+    </message>
+    <message>
+        <source>Ligne à revoir : %1.</source>
+        <translation>Row to look at again: %1.</translation>
+    </message>
+    <message>
+        <source>celui du pont</source>
+        <translation>the bridge&apos;s</translation>
+    </message>
+    <message>
+        <source>celui de %1</source>
+        <translation>that of %1</translation>
+    </message>
+    <message>
+        <source>La trame entre dans le Hub %1 par le port %2 (%3).</source>
+        <translation>The frame enters Hub %1 by port %2 (%3).</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse source, %1, est arrivée par le port %2 du pont.</source>
+        <translation>The source address, %1, came in by the bridge&apos;s %2 port.</translation>
     </message>
 </context>
 <context>
@@ -153,18 +312,6 @@
         <translation>Network</translation>
     </message>
     <message>
-        <source>Cliquer sur les éléments du réseau, ou au clavier :
-1 à 6 : stations 1 à 6
-G : Hub 1 (à gauche)
-D : Hub 2 (à droite)
-P : Pont</source>
-        <translation>Click the elements of the network, or with the keyboard:
-1 to 6: stations 1 to 6
-G: Hub 1 (on the left)
-D: Hub 2 (on the right)
-P: Bridge</translation>
-    </message>
-    <message>
         <source>Ni exercice imposé ni exercice aléatoire
 Fichier d&apos;exercices incorrect</source>
         <translation>Neither set exercises nor random exercises
@@ -183,6 +330,20 @@ Wrong exercise file</translation>
     <message>
         <source>Terminer ?</source>
         <translation>Quit?</translation>
+    </message>
+    <message>
+        <source>Cliquer sur les éléments du réseau, ou au clavier :
+1 à 6 : stations 1 à 6
+G : Hub 1 (à gauche)
+D : Hub 2 (à droite)
+P : Pont
+F1 : le guide</source>
+        <translation>Click the elements of the network, or with the keyboard:
+1 to 6: stations 1 to 6
+G: Hub 1 (on the left)
+D: Hub 2 (on the right)
+P: Bridge
+F1: the guide (in French)</translation>
     </message>
 </context>
 <context>
@@ -510,6 +671,10 @@ Odd LEDs: RX, even LEDs: TX; 1 and 2: port 1, 3 and 4: port 2, 5 and 6: port 3, 
     <message>
         <source>Confirmation</source>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Pourquoi ?</source>
+        <translation>Why?</translation>
     </message>
 </context>
 </TS>
