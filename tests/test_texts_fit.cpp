@@ -21,6 +21,7 @@
 #include "support/student.h"
 #include "widgets/controls.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -91,6 +92,12 @@ void collectTexts(QWidget *window, QStringList &texts)
                     texts << grid->text(column, row);
         for (QAction *action : w->actions())
             texts << action->text() << action->toolTip();
+        // What screen readers find inside: the diagram's elements, the LEDs, the grids' cells.
+        if (QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w))
+            for (int i = 0; i < face->childCount(); ++i)
+                if (QAccessibleInterface *child = face->child(i))
+                    texts << child->text(QAccessible::Name)
+                          << child->text(QAccessible::Description);
     }
 }
 

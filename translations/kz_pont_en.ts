@@ -345,6 +345,54 @@ D: Hub 2 (on the right)
 P: Bridge
 F1: the guide (in French)</translation>
     </message>
+    <message>
+        <source>émission</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>répétition</source>
+        <translation>repeated</translation>
+    </message>
+    <message>
+        <source>aucune trame</source>
+        <translation>no frame</translation>
+    </message>
+    <message>
+        <source> et </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Traité : oui. </source>
+        <translation>Done: yes. </translation>
+    </message>
+    <message>
+        <source>Traité : non. </source>
+        <translation>Done: no. </translation>
+    </message>
+    <message>
+        <source>Câble : </source>
+        <translation>Cable: </translation>
+    </message>
+    <message>
+        <source>port %1 : %2</source>
+        <translation>port %1: %2</translation>
+    </message>
+    <message>
+        <source>Câbles : </source>
+        <translation>Cables: </translation>
+    </message>
+    <message>
+        <source>Pont</source>
+        <translation>Bridge</translation>
+    </message>
+    <message>
+        <source>Câble gauche : </source>
+        <translation>Left cable: </translation>
+    </message>
+    <message>
+        <source>, câble droit : </source>
+        <translation>, right cable: </translation>
+    </message>
 </context>
 <context>
     <name>Tapropos</name>
@@ -540,6 +588,10 @@ Odd LEDs: RX, even LEDs: TX; 1 and 2: port 1, 3 and 4: port 2, 5 and 6: port 3, 
         <source>Fonction du Hub 2</source>
         <translation>Hub 2 at work</translation>
     </message>
+    <message>
+        <source>%1 port %2</source>
+        <translation>%1 port %2</translation>
+    </message>
 </context>
 <context>
     <name>Tf_pont</name>
@@ -627,6 +679,10 @@ Odd LEDs: RX, even LEDs: TX; 1 and 2: port 1, 3 and 4: port 2, 5 and 6: port 3, 
         <source>adresses MAC</source>
         <translation>MAC addresses</translation>
     </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Clear</translation>
+    </message>
 </context>
 <context>
     <name>controls</name>
@@ -637,6 +693,26 @@ Odd LEDs: RX, even LEDs: TX; 1 and 2: port 1, 3 and 4: port 2, 5 and 6: port 3, 
     <message>
         <source>Trame</source>
         <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Adresse MAC de destination</source>
+        <translation>Destination MAC address</translation>
+    </message>
+    <message>
+        <source>Adresse MAC source</source>
+        <translation>Source MAC address</translation>
+    </message>
+    <message>
+        <source>Champ longueur</source>
+        <translation>Length field</translation>
+    </message>
+    <message>
+        <source>Données des couches supérieures</source>
+        <translation>Upper layers data</translation>
+    </message>
+    <message>
+        <source>Séquence de contrôle de la trame</source>
+        <translation>Frame check sequence</translation>
     </message>
 </context>
 <context>
