@@ -29,6 +29,7 @@ KZ_Pont::KZ_Pont()
     accessibility::giveWindowsTheirRole();
 
     global = Global();
+    platform::keepWindowsInPlace(); // the start-up's message boxes included
     Principale = new TPrincipale;
     if (Principale->startupStopped())
         return;
@@ -40,7 +41,6 @@ KZ_Pont::KZ_Pont()
     f_destination = new Tf_destination(Principale);
     f_hub2 = new Tf_hub2(Principale);
     apropos = new Tapropos(Principale);
-    platform::keepWindowsInPlace();
     Principale->show();
     f_avance->show();
     AdressesMAC->show();

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -219,8 +220,12 @@ protected:
         const Qt::WindowType type = window->windowType();
         if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool) // no menus, tool tips
             return false;
+        if (mappingAgain.contains(window))
+            return event->type() == QEvent::Show || event->type() == QEvent::Hide;
         switch (event->type()) {
         case QEvent::Show:
+            if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+                comeBackWhenMinimised(window);
             if (!expected.contains(window))
                 expected[window] = window->pos(); // where the program has put it
             wholeOnScreen(window);
@@ -275,6 +280,36 @@ protected:
 #endif
 
 private:
+    // Qt's own title bars, drawn where the program runs on Wayland alone, offer minimise on every
+    // window whatever its flags, and a compositor need not give a minimised window back (weston
+    // has no task bar). Qt hears of the request, the widget does not, and the protocol tells the
+    // program nothing more: the window's surface is made anew at once, which maps it again.
+    void comeBackWhenMinimised(QWidget *window)
+    {
+        QWindow *handle = window->windowHandle();
+        if (!handle || handle->property(NEVER_HIDDEN).toBool())
+            return;
+        handle->setProperty(NEVER_HIDDEN, true);
+        connect(handle, &QWindow::windowStateChanged, window,
+                [this, window](Qt::WindowState state) {
+                    if (state == Qt::WindowMinimized)
+                        QTimer::singleShot(0, window, [this, window] { mapAgain(window); });
+                });
+    }
+    // Hidden and shown again unseen by the widget (a station's dialog empties its frame when it
+    // is shown), and not through a dialog's own hide, which would end its modal session.
+    void mapAgain(QWidget *window)
+    {
+        if (!window->isVisible())
+            return;
+        mappingAgain.insert(window);
+        window->QWidget::setVisible(false);
+        window->QWidget::setVisible(true);
+        mappingAgain.remove(window);
+        window->raise();
+        window->activateWindow();
+    }
+
     Keeper()
     {
         qApp->installEventFilter(this);
@@ -325,6 +360,7 @@ private:
     }
 
     QHash<QWidget *, QPoint> expected;
+    QSet<QWidget *> mappingAgain;
 };
 
 Keeper *Keeper::current = nullptr;

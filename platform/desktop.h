@@ -37,10 +37,11 @@ void keepAbove(QWidget *window, bool above);
 // another program's request), it comes back at once.
 void offerNoHidingControls(QWidget *window);
 
-// Run once the program's windows exist: from then on every window of the program shown modally
-// is kept whole on the screen, as above, for as long as it is modal (a modal window that stayed
-// hidden would leave the whole program refusing input), and every window is kept where the
-// program placed it and whole on the screen's available area (see `placeFrame`).
+// Run once, before the program shows a window: from then on every window of the program shown
+// modally is kept whole on the screen, as above, for as long as it is modal (a modal window that
+// stayed hidden would leave the whole program refusing input), every window is kept where the
+// program placed it and whole on the screen's available area (see `placeFrame`), and on Wayland,
+// where nothing may give back a minimised window, every window minimised comes back at once.
 void keepWindowsInPlace();
 
 // Places `window` so that its outer frame's top-left corner stands at `topLeft`, the same way
