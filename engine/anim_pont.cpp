@@ -572,12 +572,3 @@ void TPrincipale::carry_out(const routing::Aftermath &after)
         f_avance->activateWindow();
     }
 }
-
-bool auto_hub_pass()
-{
-    if (!hubsAutomatic(global.hub_auto, global.hub_manual))
-        return true;
-    global.phase_at_hub = global.phase;
-    global.phase = phaseAfterHubPass(global.phase);
-    return false;
-}

@@ -77,6 +77,3 @@ private:
 };
 
 extern TPrincipale *Principale;
-
-// True when the hub pass must be done by hand; false when it has just been done automatically.
-bool auto_hub_pass();
