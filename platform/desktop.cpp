@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QMouseEvent>
+#include <QPlatformSurfaceEvent>
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
@@ -67,31 +68,38 @@ WId makeNative(QWidget *window)
 
 } // namespace
 
-void keepAbove(QWidget *window, bool above)
-{
-    // The widget's flags and its native window's are kept alike: Qt recreates the native window
-    // from the widget's flags whenever it needs a new one.
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, above);
-    window->overrideWindowFlags(flags);
-    makeNative(window); // the native window, whose hints are set before it is shown
-    QWindow *handle = window->windowHandle();
-    if (!handle)
-        return;
-    handle->setFlags(flags);
-    // X11 window managers raise a dialog that belongs to the main window together with the main
-    // window, inside the main window's layer, so never above the reference windows; a dialog of
-    // the whole program is raised by itself, to the top of its own layer.
-    QWidget *parent = window->parentWidget();
-    handle->setTransientParent(above || !parent ? nullptr : parent->window()->windowHandle());
-}
-
 namespace
 {
 
 constexpr char NEVER_HIDDEN[] = "kz_never_hidden";
+constexpr char KEPT_ABOVE[] = "kz_kept_above";
+
+// Gives the window's native window the stacking that `keepAbove` chose for it. X11 window managers
+// raise a dialog that belongs to the main window together with the main window, inside the main
+// window's layer, so never above the reference windows; a dialog of the whole program is raised
+// by itself, to the top of its own layer.
+void giveStacking(QWidget *window)
+{
+    QWindow *handle = window->windowHandle();
+    const QVariant above = window->property(KEPT_ABOVE);
+    if (!handle || !above.isValid())
+        return;
+    // The widget's flags and its native window's are kept alike: Qt makes the native window from
+    // the widget's flags whenever it needs a new one.
+    handle->setFlags(window->windowFlags());
+    QWidget *parent = window->parentWidget();
+    handle->setTransientParent(above.toBool() || !parent ? nullptr
+                                                         : parent->window()->windowHandle());
+}
 
 #if QT_CONFIG(xcb)
+// The window's X window, none while it has no native window.
+xcb_window_t nativeId(const QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    return handle && handle->handle() ? xcb_window_t(handle->winId()) : xcb_window_t(0);
+}
+
 xcb_connection_t *x11Connection()
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -135,7 +143,7 @@ xcb_window_t rootOf(xcb_connection_t *connection)
 std::optional<QPoint> frameOnScreen(QWidget *window)
 {
     xcb_connection_t *connection = x11Connection();
-    const auto id = xcb_window_t(window->internalWinId());
+    const xcb_window_t id = nativeId(window);
     if (!connection || !id)
         return {};
     const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&free)> attributes(
@@ -158,6 +166,19 @@ std::optional<QPoint> frameOnScreen(QWidget *window)
     if (extents.size() != 4)
         return {};
     return origin - QPoint(int(extents[0]), int(extents[2]));
+}
+
+// Motif hints, which most window managers follow: a border and a title, and moving as the only
+// function. (Qt asks for every function when a window has no title-bar button.) Those that offer
+// to minimise it anyway see it come back at once.
+void askNoHidingControls(xcb_connection_t *connection, xcb_window_t window)
+{
+    enum : quint32 { Functions = 1, Decorations = 2, Move = 4, Border = 2, Title = 8 };
+    const quint32 motif[5] = {Functions | Decorations, Move, Border | Title, 0, 0};
+    const xcb_atom_t motifHints = atom(connection, "_MOTIF_WM_HINTS");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, motifHints, motifHints, 32, 5,
+                        motif);
+    xcb_flush(connection);
 }
 
 // Asks the window manager (EWMH) to take `state` away from `window`.
@@ -214,6 +235,12 @@ public:
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
+#if QT_CONFIG(xcb)
+        if (event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceCreated)
+            madeNative(object);
+#endif
         if (!object->isWidgetType())
             return false;
         auto *window = static_cast<QWidget *>(object);
@@ -236,6 +263,8 @@ protected:
             // Shown again, it comes back where it stood (where the student may have moved it).
             if (const auto frame = frameOnScreen(window))
                 expected[window] = *frame;
+            if (!event->spontaneous() && QGuiApplication::platformName() == QLatin1String("xcb"))
+                QTimer::singleShot(0, window, [window] { forgetNativeWindow(window); });
 #endif
             break;
         case QEvent::WindowStateChange:
@@ -271,7 +300,7 @@ protected:
         if (!connection || change->atom != atom(connection, "_NET_WM_STATE"))
             return false;
         for (QWidget *window : QApplication::topLevelWidgets())
-            if (xcb_window_t(window->internalWinId()) == change->window && keptWhole(window) &&
+            if (nativeId(window) == change->window && keptWhole(window) &&
                 cardinals(connection, change->window, "_NET_WM_STATE")
                     .contains(atom(connection, "_NET_WM_STATE_SHADED")))
                 removeState(connection, change->window, "_NET_WM_STATE_SHADED");
@@ -280,6 +309,30 @@ protected:
 #endif
 
 private:
+#if QT_CONFIG(xcb)
+    // Some window managers (weston's) take a window's place from where its X window was made, and
+    // ignore any move asked before or after it is mapped: a hidden window of the program has no
+    // native window, and gets a new one, made where the window stands, each time it is shown.
+    // The hints that the program set on the old one are set again.
+    static void forgetNativeWindow(QWidget *window)
+    {
+        if (!window->isVisible() && window->windowHandle())
+            window->windowHandle()->destroy();
+    }
+    static void madeNative(QObject *object)
+    {
+        xcb_connection_t *connection = x11Connection();
+        if (!connection)
+            return;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->windowHandle() == object) {
+                giveStacking(window);
+                if (window->property(NEVER_HIDDEN).toBool())
+                    askNoHidingControls(connection, nativeId(window));
+            }
+    }
+#endif
+
     // Qt's own title bars, drawn where the program runs on Wayland alone, offer minimise on every
     // window whatever its flags, and a compositor need not give a minimised window back (weston
     // has no task bar). Qt hears of the request, the widget does not, and the protocol tells the
@@ -383,6 +436,18 @@ protected:
 
 } // namespace
 
+void keepAbove(QWidget *window, bool above)
+{
+    window->overrideWindowFlags(window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, above));
+    window->setProperty(KEPT_ABOVE, above);
+    makeNative(window); // the native window, whose hints are set before it is shown
+    giveStacking(window);
+    // Its native window is made anew, with these hints, where the window stands when it is shown.
+    if (Keeper::current && !window->isVisible() &&
+        QGuiApplication::platformName() == QLatin1String("xcb"))
+        window->windowHandle()->destroy();
+}
+
 void offerNoHidingControls(QWidget *window)
 {
     window->setProperty(NEVER_HIDDEN, true);
@@ -398,16 +463,7 @@ void offerNoHidingControls(QWidget *window)
     xcb_connection_t *connection = x11Connection();
     if (!connection)
         return;
-    const auto id = xcb_window_t(makeNative(window));
-    // Motif hints, which most window managers follow: a border and a title, and moving as the
-    // only function. (Qt asks for every function when a window has no title-bar button.) Those
-    // that offer to minimise it anyway see it come back at once.
-    enum : quint32 { Functions = 1, Decorations = 2, Move = 4, Border = 2, Title = 8 };
-    const quint32 motif[5] = {Functions | Decorations, Move, Border | Title, 0, 0};
-    const xcb_atom_t motifHints = atom(connection, "_MOTIF_WM_HINTS");
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, motifHints, motifHints, 32, 5,
-                        motif);
-    xcb_flush(connection);
+    askNoHidingControls(connection, xcb_window_t(makeNative(window)));
 #endif
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <cstdio>
@@ -74,6 +75,11 @@ public:
         box.setAccessibleDescription(text);
         if (!explanation.isEmpty())
             offerExplanation(&box, explanation);
+        // Centred over the window it answers, as Qt centres a dialog when it shows it, but before
+        // its native window is made: some window managers place a window only where it was made.
+        box.adjustSize();
+        const QRect over = parent ? parent->window()->frameGeometry() : box.screen()->geometry();
+        box.move(over.center() - box.rect().center());
         keepAbove(&box, true);
         box.exec();
         if (cancel && box.clickedButton() != ok)
