@@ -20,14 +20,17 @@ void ElementDialog::showForWork()
     // A dialog left open for review cannot become modal while visible.
     if (isVisible())
         hide();
+    place();
     platform::keepAbove(this, true);
     exec();
 }
 
 void ElementDialog::showForReview()
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        place();
         platform::keepAbove(this, false);
+    }
     show();
     raise();
     activateWindow();

@@ -22,6 +22,9 @@ public:
 
 protected:
     virtual void FormActivate() {}
+    // Places the dialog where the showing about to come puts it, before its window is shown (some
+    // window managers take a window's place only from where it was made).
+    virtual void place() {}
     bool event(QEvent *event) override;
     // The program's showing runs the activation handler, where the window system may not
     // activate; the window system's own (a restore from minimised) does not.

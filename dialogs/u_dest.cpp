@@ -61,10 +61,15 @@ void Tf_destination::FormActivate()
     const bool open = decisionOpen(global.phase, global.dest_index, global.copied[c]);
     Panel->setEnabled(open);
     BitBtn1->setVisible(open);
-    platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
+    place();
     edit1->setText(global.station_table[0][c]);
     trame->setText(0, 0, global.station_table[1][global.dest_index]);
     trame->setText(1, 0, global.station_table[1][global.src_index]);
+}
+
+void Tf_destination::place()
+{
+    platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
 }
 
 void Tf_destination::BitBtn1Click()

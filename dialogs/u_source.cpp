@@ -68,10 +68,17 @@ void Tf_Station_emettrice::FormActivate()
         return;
     }
     Panel->setEnabled(true);
-    platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
+    place();
     edit1->setText(global.station_table[0][global.src_index]);
     trame->setText(1, 0, QString());
     trame->setText(0, 0, QString());
+}
+
+// For work only: shown for review, the dialog keeps its place.
+void Tf_Station_emettrice::place()
+{
+    if (global.phase == PHASE_NEW)
+        platform::placeFrame(this, QPoint(global.main_left + 100, global.main_top + 100));
 }
 
 void Tf_Station_emettrice::BitBtn2Click()

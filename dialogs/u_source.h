@@ -34,6 +34,7 @@ public:
 
     void FormCreate();
     void FormActivate() override;
+    void place() override;
     void BitBtn2Click();
     void BitBtn1Click();
 };

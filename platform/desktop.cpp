@@ -181,6 +181,49 @@ void askNoHidingControls(xcb_connection_t *connection, xcb_window_t window)
     xcb_flush(connection);
 }
 
+// Whether a window manager has framed the window without telling its frame (weston's does so, and
+// takes a window's place only from where its X window was made).
+bool framedUntold(QWidget *window)
+{
+    xcb_connection_t *connection = x11Connection();
+    const xcb_window_t id = nativeId(window);
+    if (!connection || !id || !window->windowHandle()->isExposed())
+        return false;
+    const std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr), &free);
+    return tree && tree->parent != tree->root &&
+           cardinals(connection, id, "_NET_FRAME_EXTENTS").size() != 4;
+}
+
+// Where the window's frame stands in the stacking of the screen's windows (higher is above), -1
+// when it is not on the screen.
+int stackingIndex(QWidget *window)
+{
+    xcb_connection_t *connection = x11Connection();
+    xcb_window_t id = nativeId(window);
+    if (!connection || !id)
+        return -1;
+    const xcb_window_t root = rootOf(connection);
+    for (;;) {
+        const std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr), &free);
+        if (!tree)
+            return -1;
+        if (tree->parent == root)
+            break;
+        id = tree->parent;
+    }
+    const std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> top(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr), &free);
+    if (!top)
+        return -1;
+    const xcb_window_t *children = xcb_query_tree_children(top.get());
+    for (int i = 0; i < xcb_query_tree_children_length(top.get()); ++i)
+        if (children[i] == id)
+            return i;
+    return -1;
+}
+
 // Asks the window manager (EWMH) to take `state` away from `window`.
 void removeState(xcb_connection_t *connection, xcb_window_t window, const char *state)
 {
@@ -209,6 +252,10 @@ bool keptWhole(const QWidget *window)
 // anybody while it is kept whole is shown again; on X11 one rolled up is unrolled. A window just
 // placed is watched until its window manager has put it on the screen, and moved back to its
 // place should it stand anywhere else (the Metacity family places dialogs of its own accord).
+// Set once a window of the program is on the screen, framed by a window manager that does not
+// tell the frame.
+bool framesUntold = false;
+
 class Keeper : public QObject
 #if QT_CONFIG(xcb)
     ,
@@ -263,8 +310,8 @@ protected:
             // Shown again, it comes back where it stood (where the student may have moved it).
             if (const auto frame = frameOnScreen(window))
                 expected[window] = *frame;
-            if (!event->spontaneous() && QGuiApplication::platformName() == QLatin1String("xcb"))
-                QTimer::singleShot(0, window, [window] { forgetNativeWindow(window); });
+            if (!event->spontaneous() && framesUntold)
+                QTimer::singleShot(0, window, [this, window] { forgetNativeWindow(window); });
 #endif
             break;
         case QEvent::WindowStateChange:
@@ -310,14 +357,18 @@ protected:
 
 private:
 #if QT_CONFIG(xcb)
-    // Some window managers (weston's) take a window's place from where its X window was made, and
-    // ignore any move asked before or after it is mapped: a hidden window of the program has no
-    // native window, and gets a new one, made where the window stands, each time it is shown.
-    // The hints that the program set on the old one are set again.
-    static void forgetNativeWindow(QWidget *window)
+    // Under a window manager that frames windows without telling their frames (weston's), which
+    // takes a window's frame position from where its X window was made and ignores every move
+    // asked before or after it is mapped, a hidden window of the program has no native window: it
+    // gets a new one each time it is shown, made where the program has placed it by then. The
+    // hints that the program set on the old one are set again when it is made.
+    void forgetNativeWindow(QWidget *window)
     {
-        if (!window->isVisible() && window->windowHandle())
-            window->windowHandle()->destroy();
+        if (window->isVisible() || !window->windowHandle())
+            return;
+        window->windowHandle()->destroy();
+        if (expected.contains(window))
+            window->setGeometry(QRect(expected.value(window), window->size()));
     }
     static void madeNative(QObject *object)
     {
@@ -357,6 +408,12 @@ private:
             return;
         mappingAgain.insert(window);
         window->QWidget::setVisible(false);
+#if QT_CONFIG(xcb)
+        if (framesUntold) { // made anew where it stands (see forgetNativeWindow)
+            window->windowHandle()->destroy();
+            window->setGeometry(QRect(expected.value(window, window->pos()), window->size()));
+        }
+#endif
         window->QWidget::setVisible(true);
         mappingAgain.remove(window);
         window->raise();
@@ -367,10 +424,51 @@ private:
     {
         qApp->installEventFilter(this);
 #if QT_CONFIG(xcb)
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
             qApp->installNativeEventFilter(this);
+            auto *stacking = new QTimer(this);
+            connect(stacking, &QTimer::timeout, this, [this] {
+                if (framesUntold)
+                    checkStacking();
+            });
+            stacking->start(250);
+        }
 #endif
     }
+
+#if QT_CONFIG(xcb)
+    // A window manager that tells no frames may keep no window above another either (weston's
+    // does not, and raises every window clicked): checked four times a second, a window of the
+    // program that stands over the modal window, or over a reference window where no modal
+    // window is up, brings the one it covers back on top, shown anew. Without it, a click on the
+    // main window under a working dialog would leave the student with a dialog out of sight and
+    // a program that refuses every other input.
+    void checkStacking()
+    {
+        if (QApplication::activeWindow() == nullptr)
+            return; // another program's turn
+        QWidget *modal = QApplication::activeModalWidget();
+        const auto covered = [](QWidget *below, QWidget *above) {
+            return above != below && above->isVisible() &&
+                   above->frameGeometry().intersects(below->frameGeometry()) &&
+                   stackingIndex(above) > stackingIndex(below);
+        };
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto onTop = [](const QWidget *window) {
+            return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        };
+        for (QWidget *kept : windows) {
+            if (!kept->isVisible() || (modal ? kept != modal : !onTop(kept)))
+                continue;
+            for (QWidget *other : windows)
+                if (other->windowType() != Qt::ToolTip && other->windowType() != Qt::Popup &&
+                    (modal || !onTop(other)) && covered(kept, other)) {
+                    mapAgain(kept);
+                    break;
+                }
+        }
+    }
+#endif
 
     // A window coming up partly off the screen is moved onto it.
     void wholeOnScreen(QWidget *window)
@@ -404,6 +502,8 @@ private:
                 timer->deleteLater();
             } else if (frame) {
                 window->windowHandle()->setFramePosition(expected.value(window));
+            } else if (!framesUntold && framedUntold(window)) {
+                framesUntold = true;
             }
         });
         timer->start(25);
@@ -442,9 +542,9 @@ void keepAbove(QWidget *window, bool above)
     window->setProperty(KEPT_ABOVE, above);
     makeNative(window); // the native window, whose hints are set before it is shown
     giveStacking(window);
-    // Its native window is made anew, with these hints, where the window stands when it is shown.
-    if (Keeper::current && !window->isVisible() &&
-        QGuiApplication::platformName() == QLatin1String("xcb"))
+    // Its native window is made anew, with these hints, where the window stands when it is shown
+    // (see forgetNativeWindow).
+    if (framesUntold && !window->isVisible())
         window->windowHandle()->destroy();
 }
 
@@ -489,8 +589,13 @@ void placeFrame(QWidget *window, QPoint topLeft)
     // server, without one) is asked to place the frame itself. Before the window is on the
     // screen its widget is given the same geometry, or showing it would ask again for the
     // client area's position.
-    if (!handle->isVisible())
+    if (!handle->isVisible()) {
+        if (framesUntold && !window->isVisible())
+            handle->destroy(); // made anew where it is placed (see forgetNativeWindow)
         window->setGeometry(QRect(topLeft, window->size()));
+        if (framesUntold) // a move asked before the window is mapped may send it to the corner
+            return;
+    }
     handle->setFramePosition(topLeft);
 }
 
