@@ -438,35 +438,44 @@ private:
 
 #if QT_CONFIG(xcb)
     // A window manager that tells no frames may keep no window above another either (weston's
-    // does not, and raises every window clicked): checked four times a second, a window of the
-    // program that stands over the modal window, or over a reference window where no modal
-    // window is up, brings the one it covers back on top, shown anew. Without it, a click on the
-    // main window under a working dialog would leave the student with a dialog out of sight and
-    // a program that refuses every other input.
+    // does not, and raises every window clicked). Checked four times a second: a window of the
+    // program that another covers from a lower layer is shown anew, on top. Without it, a click
+    // on the main window under a working dialog would hide the dialog, and leave a program that
+    // refuses every other input.
     void checkStacking()
     {
         if (QApplication::activeWindow() == nullptr)
             return; // another program's turn
         QWidget *modal = QApplication::activeModalWidget();
-        const auto covered = [](QWidget *below, QWidget *above) {
-            return above != below && above->isVisible() &&
-                   above->frameGeometry().intersects(below->frameGeometry()) &&
-                   stackingIndex(above) > stackingIndex(below);
+        // The modal window above all, the windows kept on top (the reference windows, a working
+        // dialog under a message box) above the others.
+        const auto layer = [modal](const QWidget *window) {
+            return window == modal                                            ? 2
+                   : window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? 1
+                                                                              : 0;
         };
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const auto onTop = [](const QWidget *window) {
-            return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        };
-        for (QWidget *kept : windows) {
-            if (!kept->isVisible() || (modal ? kept != modal : !onTop(kept)))
-                continue;
-            for (QWidget *other : windows)
-                if (other->windowType() != Qt::ToolTip && other->windowType() != Qt::Popup &&
-                    (modal || !onTop(other)) && covered(kept, other)) {
-                    mapAgain(kept);
-                    break;
-                }
+        QWidgetList shown;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            const Qt::WindowType type = window->windowType();
+            if (window->isVisible() && !window->isMinimized() &&
+                (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool))
+                shown << window;
         }
+        const auto covered = [&](QWidget *window) {
+            for (QWidget *other : shown)
+                if (layer(other) < layer(window) &&
+                    other->frameGeometry().intersects(window->frameGeometry()) &&
+                    stackingIndex(other) > stackingIndex(window))
+                    return true;
+            return false;
+        };
+        bool shownAnew = false; // then the modal window comes above them again
+        for (int top : {1, 2})
+            for (QWidget *window : shown)
+                if (layer(window) == top && (covered(window) || (top == 2 && shownAnew))) {
+                    mapAgain(window);
+                    shownAnew = true;
+                }
     }
 #endif
 
