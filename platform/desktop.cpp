@@ -426,12 +426,7 @@ private:
 #if QT_CONFIG(xcb)
         if (QGuiApplication::platformName() == QLatin1String("xcb")) {
             qApp->installNativeEventFilter(this);
-            auto *stacking = new QTimer(this);
-            connect(stacking, &QTimer::timeout, this, [this] {
-                if (framesUntold)
-                    checkStacking();
-            });
-            stacking->start(250);
+            connect(&stackingCheck, &QTimer::timeout, this, &Keeper::checkStacking);
         }
 #endif
     }
@@ -513,6 +508,7 @@ private:
                 window->windowHandle()->setFramePosition(expected.value(window));
             } else if (!framesUntold && framedUntold(window)) {
                 framesUntold = true;
+                stackingCheck.start(250);
             }
         });
         timer->start(25);
@@ -523,6 +519,7 @@ private:
 
     QHash<QWidget *, QPoint> expected;
     QSet<QWidget *> mappingAgain;
+    QTimer stackingCheck; // under a manager that tells no frames, see checkStacking
 };
 
 Keeper *Keeper::current = nullptr;
