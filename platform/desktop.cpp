@@ -73,6 +73,7 @@ namespace
 
 constexpr char NEVER_HIDDEN[] = "kz_never_hidden";
 constexpr char KEPT_ABOVE[] = "kz_kept_above";
+constexpr char WATCHER[] = "kz_placement_watcher";
 
 // Gives the window's native window the stacking that `keepAbove` chose for it. X11 window managers
 // raise a dialog that belongs to the main window together with the main window, inside the main
@@ -106,13 +107,20 @@ xcb_connection_t *x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+// Asked of the X server once per name (the program has one connection).
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
+    static QHash<QByteArray, xcb_atom_t> known;
+    if (const auto found = known.constFind(name); found != known.cend())
+        return *found;
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
         xcb_intern_atom_reply(
             connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr),
         &free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    if (!reply)
+        return XCB_ATOM_NONE;
+    known.insert(name, reply->atom);
+    return reply->atom;
 }
 
 // The 32-bit values of a property of `window`; empty when it is not set.
@@ -195,33 +203,37 @@ bool framedUntold(QWidget *window)
            cardinals(connection, id, "_NET_FRAME_EXTENTS").size() != 4;
 }
 
-// Where the window's frame stands in the stacking of the screen's windows (higher is above), -1
-// when it is not on the screen.
-int stackingIndex(QWidget *window)
+// Where each window's frame stands in the stacking of the screen's windows (higher is above); a
+// window not on the screen is left out.
+QHash<const QWidget *, int> stackingOf(const QWidgetList &windows)
 {
+    QHash<const QWidget *, int> order;
     xcb_connection_t *connection = x11Connection();
-    xcb_window_t id = nativeId(window);
-    if (!connection || !id)
-        return -1;
+    if (!connection)
+        return order;
+    const auto tree = [connection](xcb_window_t window) {
+        return std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)>(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr), &free);
+    };
     const xcb_window_t root = rootOf(connection);
-    for (;;) {
-        const std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> tree(
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr), &free);
-        if (!tree)
-            return -1;
-        if (tree->parent == root)
-            break;
-        id = tree->parent;
-    }
-    const std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> top(
-        xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr), &free);
+    const auto top = tree(root);
     if (!top)
-        return -1;
+        return order;
     const xcb_window_t *children = xcb_query_tree_children(top.get());
-    for (int i = 0; i < xcb_query_tree_children_length(top.get()); ++i)
-        if (children[i] == id)
-            return i;
-    return -1;
+    const int count = xcb_query_tree_children_length(top.get());
+    for (const QWidget *window : windows) {
+        xcb_window_t id = nativeId(window);
+        while (id) { // up to its frame, a child of the root
+            const auto up = tree(id);
+            if (!up || up->parent == root)
+                break;
+            id = up->parent;
+        }
+        for (int i = 0; id && i < count; ++i)
+            if (children[i] == id)
+                order.insert(window, i);
+    }
+    return order;
 }
 
 // Asks the window manager (EWMH) to take `state` away from `window`.
@@ -456,11 +468,12 @@ private:
                 (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool))
                 shown << window;
         }
+        const QHash<const QWidget *, int> order = stackingOf(shown);
         const auto covered = [&](QWidget *window) {
             for (QWidget *other : shown)
                 if (layer(other) < layer(window) &&
                     other->frameGeometry().intersects(window->frameGeometry()) &&
-                    stackingIndex(other) > stackingIndex(window))
+                    order.value(other, -1) > order.value(window, -1))
                     return true;
             return false;
         };
@@ -495,15 +508,24 @@ private:
 #if QT_CONFIG(xcb)
         if (QGuiApplication::platformName() != QLatin1String("xcb") || !expected.contains(window))
             return;
+        // One watcher per window, started again for the latest place.
+        const auto retire = [](QTimer *timer) {
+            timer->stop();
+            timer->setObjectName({});
+            timer->deleteLater();
+        };
+        if (auto *running = window->findChild<QTimer *>(WATCHER, Qt::FindDirectChildrenOnly))
+            retire(running);
         auto *timer = new QTimer(window);
+        timer->setObjectName(WATCHER);
         auto tries = std::make_shared<int>(0);
-        connect(timer, &QTimer::timeout, timer, [this, window, timer, tries] {
+        connect(timer, &QTimer::timeout, timer, [this, window, timer, tries, retire] {
             const auto frame = frameOnScreen(window);
             const bool settled = frame && *frame == expected.value(window);
             if (settled || ++*tries > 40 || !window->isVisible() || !expected.contains(window)) {
                 if (settled)
                     expected.remove(window);
-                timer->deleteLater();
+                retire(timer);
             } else if (frame) {
                 window->windowHandle()->setFramePosition(expected.value(window));
             } else if (!framesUntold && framedUntold(window)) {
