@@ -144,12 +144,12 @@ void installKey(QWidget *owner)
     guideOwner = owner;
 }
 
-QTextBrowser *show()
+void show()
 {
     if (!browser && guideOwner)
         browser = new GuideBrowser(guideOwner);
     if (!browser)
-        return nullptr;
+        return;
     // Reopened, the guide comes back where the reader left it in the guide, not on another page.
     if (!browser->isVisible() && browser->source().adjusted(QUrl::RemoveFragment) != GUIDE_PAGE)
         browser->setSource(GUIDE_PAGE);
@@ -165,7 +165,6 @@ QTextBrowser *show()
     browser->show();
     browser->raise();
     browser->activateWindow();
-    return browser;
 }
 
 bool isGuide(const QWidget *window)

@@ -8,7 +8,6 @@
 // closed, and the dialog goes on as it was.
 #pragma once
 
-class QTextBrowser;
 class QWidget;
 
 namespace guide
@@ -16,8 +15,8 @@ namespace guide
 
 // From now on F1 or Help in any window shows the guide; the key and the window go with `owner`.
 void installKey(QWidget *owner);
-// Shows the guide above the window in use and returns its window (null before installKey).
-QTextBrowser *show();
+// Shows the guide above the window in use (nothing before installKey).
+void show();
 // Whether `window` is the guide's window.
 bool isGuide(const QWidget *window);
 

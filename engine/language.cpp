@@ -10,7 +10,6 @@ namespace
 {
 QTranslator *programTranslator = nullptr;
 QTranslator *qtTranslator = nullptr;
-bool english = false;
 
 void replace(QTranslator *&translator, const QString &file, const QString &directory)
 {
@@ -23,15 +22,10 @@ void replace(QTranslator *&translator, const QString &file, const QString &direc
 
 void useLanguage(const QString &langue)
 {
-    english = langue.trimmed().compare(QLatin1String("en"), Qt::CaseInsensitive) == 0;
+    const bool english = langue.trimmed().compare(QLatin1String("en"), Qt::CaseInsensitive) == 0;
     // The French texts are the code's own; Qt's own texts are written in English.
     replace(programTranslator, english ? QStringLiteral("kz_pont_en") : QString(),
             QStringLiteral(":/i18n"));
     replace(qtTranslator, english ? QString() : QStringLiteral("qtbase_fr"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-}
-
-bool englishInterface()
-{
-    return english;
 }

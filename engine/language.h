@@ -10,5 +10,3 @@
 // Installs the translators of `langue` ("en" or anything else), replacing those of an earlier
 // call. Windows made afterwards take the chosen texts; windows already made keep theirs.
 void useLanguage(const QString &langue);
-// True when the English texts are in force.
-bool englishInterface();

@@ -145,12 +145,19 @@ void Tf_avance::destinataireClick()
     }
 }
 
+QStringList Tf_avance::rowsWithoutOneTick() const
+{
+    QStringList rows;
+    for (const auto &[student, program] :
+         {std::pair{destinataire, _destinataire}, std::pair{Hub1, _hub1}, std::pair{Hub2, _hub2}})
+        if (student->isChecked() == program->isChecked())
+            rows << student->text();
+    return rows;
+}
+
 void Tf_avance::fin_traitementClick()
 {
-    const auto oneTick = [](const QCheckBox *student, const QCheckBox *program) {
-        return student->isChecked() != program->isChecked();
-    };
-    if (!oneTick(Hub1, _hub1) || !oneTick(Hub2, _hub2) || !oneTick(destinataire, _destinataire)) {
+    if (!rowsWithoutOneTick().isEmpty()) {
         report_error(Refusal::OneTickPerRow);
         return;
     }
@@ -186,15 +193,8 @@ RefusalContext attemptContext(Refusal refusal)
     if (f_pont)
         context.destinationInTables =
             f_pont->whereInTables(global.station_table[1][global.dest_index]);
-    if (f_avance) {
-        const std::pair<QCheckBox *, QCheckBox *> rows[3] = {
-            {f_avance->destinataire, f_avance->_destinataire},
-            {f_avance->Hub1, f_avance->_hub1},
-            {f_avance->Hub2, f_avance->_hub2}};
-        for (const auto &[student, program] : rows)
-            if (student->isChecked() == program->isChecked())
-                context.rowsWithoutOneTick << student->text();
-    }
+    if (f_avance)
+        context.rowsWithoutOneTick = f_avance->rowsWithoutOneTick();
     return context;
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/refusals.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class QCheckBox;
@@ -40,6 +41,8 @@ public:
     void emetteurClick();
     void destinataireClick();
     void fin_traitementClick();
+    // The rows (destination, hubs) whose two boxes are not exactly one ticked, by their captions.
+    QStringList rowsWithoutOneTick() const;
 
     // "Avancement. Ex = n  (count)"
     void writeCaption();
